@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "data/data_module.h"
 #include "data/db_error.h"
+#include "listings/entry_window.h"
 #include "ui/fonts.h"
 #include "ui/seams.h"
 #include "ui/window_registry.h"
@@ -79,6 +80,7 @@ int runDomora(int argc, char *argv[])
         return 0;
     }
 
+    registerListingWindows();
     // The objects that live for the whole run, in their order.
     TfmMain mainWindow;
     Tdm dm;

@@ -1,6 +1,7 @@
 #include "app/data_folder.h"
 
 #include "app/demo_data.h"
+#include "app/resources.h"
 #include "data/alias_registry.h"
 #include "data/data_module.h"
 #include "data/database.h"
@@ -39,6 +40,7 @@ void create(const QString &folderIn, bool demo)
         throw DbError(q.lastError().text());
     aliases::setPath(aliases::kAlias, folder);
     if (demo) {
+        initDomoraResources();
         Tdm dm;
         dm.DataPath = folder;
         demo::fill(dm, seams::clock().today());

@@ -31,19 +31,17 @@ QIcon kindIcon(const Kind &kind, bool lease)
     QFont f = fonts::font(QStringLiteral("굴림"), 7, true);
     f.setPixelSize(10);
     p.setFont(f);
-    QString name = kind.name;
-    name.remove(QLatin1Char('/'));
-    // Two syllables a line.
-    QStringList lines;
-    for (int i = 0; i < name.size(); i += 2)
-        lines << name.mid(i, 2);
+    // One line for up to three syllables, else two lines split at the middle (or at "/").
+    QStringList lines = kind.name.split(QLatin1Char('/'));
+    if (lines.size() == 1 && kind.name.size() > 3)
+        lines = QStringList{kind.name.left(kind.name.size() / 2), kind.name.mid(kind.name.size() / 2)};
     const int lineHeight = 11;
-    int y = 14 + (3 - qMin(3, int(lines.size()))) * lineHeight / 2;
-    for (int i = 0; i < lines.size() && i < 3; ++i, y += lineHeight)
+    int y = lines.size() > 1 ? 12 : 18;
+    for (int i = 0; i < lines.size() && i < 2; ++i, y += lineHeight)
         p.drawText(QRectF(0, y, 34, lineHeight), Qt::AlignCenter, lines.at(i));
     QFont tag = f;
     tag.setPixelSize(8);
     p.setFont(tag);
-    p.drawText(QRectF(0, 40, 34, 9), Qt::AlignCenter, lease ? QStringLiteral("임대") : QStringLiteral("매매"));
+    p.drawText(QRectF(0, 39, 34, 10), Qt::AlignCenter, lease ? QStringLiteral("임대") : QStringLiteral("매매"));
     return QIcon(pix);
 }

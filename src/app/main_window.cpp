@@ -3,6 +3,7 @@
 #include "app/data_folder.h"
 #include "app/kind_icons.h"
 #include "app/login_window.h"
+#include "app/resources.h"
 #include "app/web_links.h"
 #include "catalogue/kinds.h"
 #include "data/alias_registry.h"
@@ -38,6 +39,7 @@ static const QString kContact = QStringLiteral("   (도모라 소프트 고객�
 
 TfmMain::TfmMain(QWidget *parent) : QMainWindow(parent)
 {
+    initDomoraResources();
     setObjectName(QStringLiteral("TfmMain"));
     setWindowTitle(kCaption + kContact);
     setFont(fonts::font(QStringLiteral("굴림"), 9));
@@ -181,14 +183,14 @@ void TfmMain::buildBasePanel(QWidget *parent)
     // The office logo, and the banner under it.
     m_logo = new QLabel(m_basePanel);
     m_logo->setObjectName(QStringLiteral("RxGIFAnimator2"));
-    m_logo->setGeometry(150 + 4 + 1, 134, 570 - 5, 505);
+    m_logo->setGeometry(155, 124, 570, 505);
     m_logo->setScaledContents(true);
     m_logo->setFrameShape(QFrame::StyledPanel);
     m_logo->setAccessibleName(QStringLiteral("사무실 로고"));
 
     m_banner = new QLabel(m_basePanel);
     m_banner->setObjectName(QStringLiteral("RxGIFAnimator1"));
-    m_banner->setGeometry(155, 134 + 505 + 2, 565, 56);
+    m_banner->setGeometry(155, 124 + 505, 570, 72);
     m_banner->setScaledContents(true);
     m_banner->setCursor(Qt::PointingHandCursor);
     m_banner->setAccessibleName(QStringLiteral("광고"));
@@ -252,7 +254,9 @@ void TfmMain::buildLinkPanel(QWidget *parent)
     grid->setRowStretch(row + 1, 1);
     scroll->setWidget(panel);
     scroll->setMinimumWidth(280);
+    scroll->setMaximumWidth(520);
     parent->layout()->addWidget(scroll);
+    static_cast<QHBoxLayout *>(parent->layout())->addStretch(1);
 }
 
 void TfmMain::placeCornerPicture()
@@ -293,7 +297,9 @@ void TfmMain::showEvent(QShowEvent *event)
 bool TfmMain::openDataFolder()
 {
     Tdm *dm = dataModule();
-    if (dm->DataPath.isEmpty())
+    // Without an alias the user has been told already; any other folder that will not open (an
+    // empty path among them) is named in the message.
+    if (!aliases::exists(aliases::kAlias))
         return false;
     try {
         database::open(dm->DataPath);
@@ -306,14 +312,26 @@ bool TfmMain::openDataFolder()
 
 void TfmMain::FormShow()
 {
+    // Start-up belongs to the first show only. It may already have run when the timer of that show
+    // fires, for instance inside the login window's event loop.
+    if (m_started)
+        return;
+    m_started = true;
     m_shown = true;
     Tdm *dm = dataModule();
     // 1. The data folder from the alias; a new user without one is offered the default folder.
     if (!aliases::exists(aliases::kAlias)) {
         seams::dialogs().inform(aliases::kMissingMessage);
-        const QString folder = datafolder::defaultFolder();
-        if (seams::dialogs().ask(QStringLiteral("데이터 폴더가 설정되어 있지 않습니다.\n%1 에 새 데이터 폴더를 만드시겠습니까?")
-                                     .arg(QDir::toNativeSeparators(folder)))) {
+        const QString folder = QDir::cleanPath(datafolder::defaultFolder());
+        const QString shown = QDir::toNativeSeparators(folder);
+        if (QFileInfo(database::fileIn(folder)).isFile()) {
+            // The settings were lost but the office's data is still there: point back at it rather
+            // than trying to create a new folder over it.
+            if (seams::dialogs().ask(
+                    QStringLiteral("데이터 폴더가 설정되어 있지 않습니다.\n%1 에 있는 데이터를 사용하시겠습니까?").arg(shown)))
+                aliases::setPath(aliases::kAlias, folder);
+        } else if (seams::dialogs().ask(
+                       QStringLiteral("데이터 폴더가 설정되어 있지 않습니다.\n%1 에 새 데이터 폴더를 만드시겠습니까?").arg(shown))) {
             try {
                 datafolder::create(folder, false);
             } catch (const DbError &e) {
@@ -360,7 +378,9 @@ QString TfmMain::logoFileFor(const QString &mainLogoFile, const QString &imageFo
     const int slash = mainLogoFile.indexOf(QStringLiteral("image/"));
     if (p < 0 || (slash >= 0 && slash < p))
         p = slash;
-    const QString name = p < 0 ? mainLogoFile.mid(5) : mainLogoFile.mid(p + 6);
+    QString name = p < 0 ? mainLogoFile.mid(5) : mainLogoFile.mid(p + 6);
+    // A sub-folder stored with Windows separators is still a sub-folder here.
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return QDir(imageFolder).filePath(name);
 }
 
@@ -422,7 +442,9 @@ void TfmMain::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (dataModule() && dataModule()->BackupOnExit != QLatin1String("NO"))
+    // A data folder that could not be opened at start-up is not copied: it would replace the
+    // weekday's good back-up with unreadable files.
+    if (m_dataReady && dataModule() && dataModule()->BackupOnExit != QLatin1String("NO"))
         dataModule()->BackupData();
     event->accept();
 }

@@ -47,6 +47,7 @@ private:
     void placeCornerPicture();
 
     bool m_shown = false;
+    bool m_started = false;
     bool m_dataReady = false;
     QFrame *m_basePanel = nullptr;
     QLabel *m_logo = nullptr;

@@ -66,11 +66,24 @@ void SqlQuery::addLine(const QString &line)
     m_lines << line;
 }
 
-void SqlQuery::setText(const QString &param, const QString &value) { m_params.insert(param.toLower(), value); }
+// A null QString would reach the engine as NULL; text parameters always store text, empty or not,
+// so that "= ''" and "like '%%'" still find a row whose text was left empty.
+static QVariant textValue(const QString &value)
+{
+    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
+}
+
+void SqlQuery::setText(const QString &param, const QString &value)
+{
+    m_params.insert(param.toLower(), textValue(value));
+}
 void SqlQuery::setInteger(const QString &param, qint64 value) { m_params.insert(param.toLower(), value); }
 void SqlQuery::setFloat(const QString &param, double value) { m_params.insert(param.toLower(), value); }
 void SqlQuery::setMoney(const QString &param, qint64 value) { m_params.insert(param.toLower(), value); }
-void SqlQuery::setMemo(const QString &param, const QString &value) { m_params.insert(param.toLower(), value); }
+void SqlQuery::setMemo(const QString &param, const QString &value)
+{
+    m_params.insert(param.toLower(), textValue(value));
+}
 
 QString SqlQuery::engineSql() const { return database::translate(sql()); }
 
@@ -171,6 +184,20 @@ void SqlQuery::next()
         m_count = m_row + 1;
         m_query.seek(m_row);
     }
+}
+
+void SqlQuery::prior()
+{
+    if (!m_open || m_row <= 0)
+        return;
+    moveTo(m_row - 1);
+}
+
+void SqlQuery::last()
+{
+    const int count = recordCount();
+    if (count > 0)
+        moveTo(count - 1);
 }
 
 bool SqlQuery::moveTo(int row)

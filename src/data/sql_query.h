@@ -54,6 +54,8 @@ public:
     bool isEmpty() { return recordCount() == 0; }
     void first();
     void next();
+    void prior();
+    void last();
     bool eof() const { return m_eof; }
     int recNo() const { return m_row; } // 0-based; -1 when there is no current row
     bool moveTo(int row);

@@ -14,7 +14,13 @@ static QHash<QString, Factory> &factories()
     return map;
 }
 
-void registerWindow(const QString &name, Factory factory) { factories().insert(name, std::move(factory)); }
+void registerWindow(const QString &name, Factory factory)
+{
+    if (factory)
+        factories().insert(name, std::move(factory));
+    else
+        factories().remove(name);
+}
 
 bool has(const QString &name) { return factories().contains(name); }
 
