@@ -241,7 +241,7 @@ void Tdm::DeleteListing(qint64 idSeq)
     procQry.execSql();
 }
 
-qint64 Tdm::InsertNewListing(mamulRecord &rec)
+qint64 Tdm::InsertNewListing(mamulRecord &rec, const std::function<void(mamulRecord &)> &withNumber)
 {
     // Check the numbers before taking the write lock, so a bad amount never costs a number.
     {
@@ -251,6 +251,8 @@ qint64 Tdm::InsertNewListing(mamulRecord &rec)
     return database::inWriteTransaction([&] {
         const QString id = NextListingId();
         rec[0] = id;
+        if (withNumber)
+            withNumber(rec);
         InsertListing(rec);
         return id.toLongLong();
     });

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QSqlRecord>
 #include <QString>
+#include <functional>
 
 class QComboBox;
 class QWidget;
@@ -72,7 +73,9 @@ public:
     void DeleteListing(qint64 idSeq);
     // Draws the next Id_seq and inserts the row in one write transaction; the record's Id_seq is set
     // to the number stored, which is returned.
-    qint64 InsertNewListing(mamulRecord &rec);
+    // `withNumber`, when given, runs once the number is drawn and before the row is written (the
+    // attachment paths are named after the number).
+    qint64 InsertNewListing(mamulRecord &rec, const std::function<void(mamulRecord &)> &withNumber = {});
 
     // Address pick lists.
     static const QStringList &cityNames();
