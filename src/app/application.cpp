@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "data/data_module.h"
 #include "data/db_error.h"
+#include "browse/list_window.h"
 #include "listings/entry_window.h"
 #include "ui/fonts.h"
 #include "ui/seams.h"
@@ -81,6 +82,7 @@ int runDomora(int argc, char *argv[])
     }
 
     registerListingWindows();
+    registerListWindows();
     // The objects that live for the whole run, in their order.
     TfmMain mainWindow;
     Tdm dm;

@@ -38,13 +38,14 @@ void create(const QString &folderIn, bool demo)
     if (!q.exec(QStringLiteral("insert into id_table (Num, Id, Pwd, c5, c8, c9, c10, c11, loginf) "
                                "values (1, '', '', 'YES', 'YES', 'NO', 'YES', 'YES', 1)")))
         throw DbError(q.lastError().text());
-    aliases::setPath(aliases::kAlias, folder);
     if (demo) {
         initDomoraResources();
         Tdm dm;
         dm.DataPath = folder;
         demo::fill(dm, seams::clock().today());
     }
+    // Pointed at only once the folder is complete.
+    aliases::setPath(aliases::kAlias, folder);
 }
 
 } // namespace datafolder

@@ -328,10 +328,12 @@ void TfmMain::FormShow()
             // The settings were lost but the office's data is still there: point back at it rather
             // than trying to create a new folder over it.
             if (seams::dialogs().ask(
-                    QStringLiteral("데이터 폴더가 설정되어 있지 않습니다.\n%1 에 있는 데이터를 사용하시겠습니까?").arg(shown)))
+                    QStringLiteral("데이터 폴더가 설정되어 있지 않습니다.\n%1 에 있는 데이터를 사용하시겠습니까?")
+                        .arg(shown)))
                 aliases::setPath(aliases::kAlias, folder);
         } else if (seams::dialogs().ask(
-                       QStringLiteral("데이터 폴더가 설정되어 있지 않습니다.\n%1 에 새 데이터 폴더를 만드시겠습니까?").arg(shown))) {
+                       QStringLiteral("데이터 폴더가 설정되어 있지 않습니다.\n%1 에 새 데이터 폴더를 만드시겠습니까?")
+                           .arg(shown))) {
             try {
                 datafolder::create(folder, false);
             } catch (const DbError &e) {

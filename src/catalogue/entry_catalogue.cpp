@@ -7,7 +7,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-static void initCatalogueResources() { Q_INIT_RESOURCE(catalogue); }
+static void initCatalogueResources()
+{
+    Q_INIT_RESOURCE(catalogue);
+}
 
 const InputSpec *EntryWindowSpec::input(const QString &column) const
 {
@@ -83,8 +86,10 @@ Catalogue load()
         c.lists.insert(it.key(), l);
     }
     const QJsonObject models = root.value(QStringLiteral("models")).toObject();
-    const QList<InputSpec> saleModel = readInputs(models.value(QStringLiteral("sale")).toObject().value(QStringLiteral("inputs")).toArray());
-    const QList<InputSpec> leaseModel = readInputs(models.value(QStringLiteral("lease")).toObject().value(QStringLiteral("inputs")).toArray());
+    const QList<InputSpec> saleModel =
+        readInputs(models.value(QStringLiteral("sale")).toObject().value(QStringLiteral("inputs")).toArray());
+    const QList<InputSpec> leaseModel =
+        readInputs(models.value(QStringLiteral("lease")).toObject().value(QStringLiteral("inputs")).toArray());
 
     for (const QJsonValue &wv : root.value(QStringLiteral("windows")).toArray()) {
         const QJsonObject w = wv.toObject();
@@ -99,12 +104,15 @@ Catalogue load()
         s.estateCaption = w.value(QStringLiteral("estateCaption")).toString();
         s.group2Caption = w.value(QStringLiteral("group2Caption")).toString();
         // The building group is named after the kind it describes (the apartment windows keep theirs).
-        if (const Kind *k = kinds::byCode(s.code); k && s.code != QLatin1String("APT") && s.code != QLatin1String("BUN"))
-            s.group2Caption = QStringLiteral("2. %1%2정보").arg(k->name, s.deal == QLatin1String("lease") ? QStringLiteral("임대") : QString());
+        if (const Kind *k = kinds::byCode(s.code);
+            k && s.code != QLatin1String("APT") && s.code != QLatin1String("BUN"))
+            s.group2Caption = QStringLiteral("2. %1%2정보")
+                                  .arg(k->name, s.deal == QLatin1String("lease") ? QStringLiteral("임대") : QString());
         for (const QJsonValue &cv : w.value(QStringLiteral("checks")).toArray()) {
             const QJsonObject o = cv.toObject();
-            s.checks << CheckSpec{o.value(QStringLiteral("column")).toString(), o.value(QStringLiteral("message")).toString(),
-                                  o.value(QStringLiteral("focus")).toBool(), o.value(QStringLiteral("zeroIsEmpty")).toBool()};
+            s.checks << CheckSpec{
+                o.value(QStringLiteral("column")).toString(), o.value(QStringLiteral("message")).toString(),
+                o.value(QStringLiteral("focus")).toBool(), o.value(QStringLiteral("zeroIsEmpty")).toBool()};
         }
         const QJsonObject appendValues = w.value(QStringLiteral("appendValues")).toObject();
         for (auto it = appendValues.begin(); it != appendValues.end(); ++it)
@@ -173,7 +181,10 @@ const Catalogue &instance()
 
 } // namespace
 
-const QList<EntryWindowSpec> &entryWindows() { return instance().windows; }
+const QList<EntryWindowSpec> &entryWindows()
+{
+    return instance().windows;
+}
 
 const EntryWindowSpec *entryWindow(const QString &name)
 {
@@ -198,6 +209,9 @@ const ValueList &valueList(const QString &name)
     return it == instance().lists.constEnd() ? empty : *it;
 }
 
-QString loadError() { return instance().error; }
+QString loadError()
+{
+    return instance().error;
+}
 
 } // namespace catalogue

@@ -16,11 +16,11 @@ struct InputSpec {
     QString column;  // mamul_table column it edits ("" for the masking check box)
     QString control; // object name of the control
     QString caption;
-    QString group;   // "top", "1" ... "11"
-    QString kind;    // combo, list, edit, amount, area, number, date, memo, check
+    QString group; // "top", "1" ... "11"
+    QString kind;  // combo, list, edit, amount, area, number, date, memo, check
     QString unit;
-    QString list;    // name of a ValueList for combo and list inputs
-    QString after;   // for added inputs: the column they stand after
+    QString list;  // name of a ValueList for combo and list inputs
+    QString after; // for added inputs: the column they stand after
     bool isPrivate = false;
 };
 

@@ -8,7 +8,7 @@
 #include "ui/seams.h"
 #include "ui/window_registry.h"
 
-#include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,10 +20,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTableView>
 #include <QWidget>
 #include <memory>
 
@@ -100,8 +102,13 @@ mamulRecord Tdm::ReadListing(qint64 idSeq)
     procQry.setInteger(QStringLiteral("Id_seq"), idSeq);
     procQry.open();
     if (!procQry.eof()) {
-        for (int i = 0; i < mamulRecord::kColumns; ++i)
-            rec[i] = procQry.fieldByName(mamulRecord::columns().at(i)).asString();
+        const QSqlRecord row = procQry.record();
+        for (int i = 0; i < mamulRecord::kColumns; ++i) {
+            const int at = row.indexOf(mamulRecord::columns().at(i));
+            if (at < 0)
+                throw DbError(QStringLiteral("Field '%1' not found").arg(mamulRecord::columns().at(i)));
+            rec[i] = SqlField(row.value(at)).asString();
+        }
     }
     procQry.close();
     return rec;
@@ -453,10 +460,14 @@ static bool takesInputFont(const QWidget *w)
            w->inherits("AmountEdit") || w->inherits("DateEdit");
 }
 
+// Panels, labels, page controls, captioned push buttons and grids. Qt derives memos and list boxes from
+// QFrame and radio and tool buttons from QAbstractButton; those are none of the above and keep their own.
 static bool takesLabelFont(const QWidget *w)
 {
+    if (qobject_cast<const QAbstractScrollArea *>(w))
+        return qobject_cast<const QTableView *>(w);
     return qobject_cast<const QFrame *>(w) || qobject_cast<const QTabWidget *>(w) ||
-           qobject_cast<const QGroupBox *>(w) || qobject_cast<const QAbstractButton *>(w);
+           qobject_cast<const QGroupBox *>(w) || qobject_cast<const QPushButton *>(w);
 }
 
 void Tdm::ApplyFonts(QWidget *component) const
@@ -480,6 +491,8 @@ void Tdm::ApplyFonts(QWidget *component) const
     pal.setColor(role, color);
     if (role == QPalette::WindowText)
         pal.setColor(QPalette::ButtonText, color);
+    // A check box draws its caption and a combo box its current item in their foreground role.
+    pal.setColor(component->foregroundRole(), color);
     component->setPalette(pal);
 }
 

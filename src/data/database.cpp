@@ -40,10 +40,14 @@ void open(const QString &dataFolder)
     if (dataFolder.isEmpty() || !QFileInfo(file).isFile())
         throw DbError(QStringLiteral("데이터 폴더에 자료가 없습니다 : %1").arg(
             dataFolder.isEmpty() ? QStringLiteral("(없음)") : QDir::toNativeSeparators(dataFolder)));
-    QSqlDatabase db = openConnection(file);
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("select count(*) from mamul_table")) ||
-        !q.exec(QStringLiteral("select count(*) from id_table"))) {
+    bool readable = false;
+    {
+        QSqlDatabase db = openConnection(file);
+        QSqlQuery q(db);
+        readable = q.exec(QStringLiteral("select count(*) from mamul_table")) &&
+                   q.exec(QStringLiteral("select count(*) from id_table"));
+    }
+    if (!readable) {
         close();
         throw DbError(QStringLiteral("데이터 폴더의 자료를 읽을 수 없습니다 : %1").arg(
             QDir::toNativeSeparators(dataFolder)));

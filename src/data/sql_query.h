@@ -63,6 +63,11 @@ public:
     bool locate(const QString &column, const QVariant &value);
 
     SqlField fieldByName(const QString &column) const;
+    // Fast access for grids: the position of a field (-1 when absent) and the current row's value.
+    int fieldIndex(const QString &column) const { return m_query.record().indexOf(column); }
+    QVariant value(int index) const { return m_row < 0 ? QVariant() : m_query.value(index); }
+    // True when row `row` exists (fetches up to it).
+    bool hasRow(int row) { return moveTo(row); }
     bool hasField(const QString &column) const;
     QSqlRecord record() const;
     QStringList fieldNames() const;

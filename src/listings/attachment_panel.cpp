@@ -154,7 +154,8 @@ bool AttachmentPanel::setFile(int slot, const QString &path, bool quietWhenMissi
         reader.setAutoTransform(true);
         const QImage image = reader.read();
         if (image.isNull()) {
-            seams::dialogs().inform(QStringLiteral("그림 파일을 읽을 수 없습니다 : %1\n%2").arg(path, reader.errorString()));
+            seams::dialogs().inform(
+                QStringLiteral("그림 파일을 읽을 수 없습니다 : %1\n%2").arg(path, reader.errorString()));
             return false;
         }
         m_pixmaps[slot - 1] = QPixmap::fromImage(image);
@@ -231,7 +232,10 @@ void AttachmentPanel::pickVideo()
     m_pictureFilter = m_pictureFilterAfterVideo;
 }
 
-QPixmap AttachmentPanel::picture(int slot) const { return slot >= 1 && slot <= 3 ? m_pixmaps[slot - 1] : QPixmap(); }
+QPixmap AttachmentPanel::picture(int slot) const
+{
+    return slot >= 1 && slot <= 3 ? m_pixmaps[slot - 1] : QPixmap();
+}
 
 void AttachmentPanel::zoomPicture(int slot)
 {

@@ -48,7 +48,10 @@ EntryWindow::EntryWindow(const EntryWindowSpec &spec, QWidget *parent) : QDialog
     connect(m_visibleRequest, &QCheckBox::toggled, this, &EntryWindow::setHidden);
 }
 
-QWidget *EntryWindow::control(const QString &column) const { return m_controls.value(column.toLower()); }
+QWidget *EntryWindow::control(const QString &column) const
+{
+    return m_controls.value(column.toLower());
+}
 
 QString EntryWindow::textOf(const QString &column) const
 {
@@ -82,9 +85,15 @@ void EntryWindow::setTextOf(const QString &column, const QString &text)
         b->setChecked(text == QLatin1String("YES"));
 }
 
-QString EntryWindow::PicFile(int slot) const { return m_attachments->file(slot); }
+QString EntryWindow::PicFile(int slot) const
+{
+    return m_attachments->file(slot);
+}
 
-QString EntryWindow::today() const { return DateEdit::textOf(seams::clock().today()); }
+QString EntryWindow::today() const
+{
+    return DateEdit::textOf(seams::clock().today());
+}
 
 void EntryWindow::showEvent(QShowEvent *event)
 {
@@ -131,7 +140,8 @@ void EntryWindow::clearInputs()
         if (!w || in.column.isEmpty())
             continue;
         const QString col = in.column.toLower();
-        if (col == QLatin1String("add_city") || col == QLatin1String("add_district") || col == QLatin1String("add_town"))
+        if (col == QLatin1String("add_city") || col == QLatin1String("add_district") ||
+            col == QLatin1String("add_town"))
             continue;
         // Lease types and kinds keep their design text.
         if (col == QLatin1String("obj_kubun2") || col == QLatin1String("obj_kind"))
@@ -311,9 +321,10 @@ bool EntryWindow::runChecks()
             t.toDouble(&ok);
         if (!ok) {
             const QString caption = QString(in.caption).simplified();
-            return fail(whole ? QStringLiteral("[%1]은(는) 소수점 없는 숫자(만원 단위)로 입력하셔야 합니다. ").arg(caption)
-                              : QStringLiteral("[%1]은(는) 숫자로 입력하셔야 합니다. ").arg(caption),
-                        control(in.column));
+            return fail(
+                whole ? QStringLiteral("[%1]은(는) 소수점 없는 숫자(만원 단위)로 입력하셔야 합니다. ").arg(caption)
+                      : QStringLiteral("[%1]은(는) 숫자로 입력하셔야 합니다. ").arg(caption),
+                control(in.column));
         }
     }
     return true;
@@ -390,7 +401,8 @@ bool EntryWindow::saveRoutine()
             failed << source;
     }
     if (!failed.isEmpty())
-        seams::dialogs().inform(QStringLiteral("첨부 파일을 데이터 폴더에 복사할 수 없습니다 :\n") + failed.join(QLatin1Char('\n')));
+        seams::dialogs().inform(QStringLiteral("첨부 파일을 데이터 폴더에 복사할 수 없습니다 :\n") +
+                                failed.join(QLatin1Char('\n')));
     return true;
 }
 
@@ -460,7 +472,10 @@ void EntryWindow::PrintClick()
     printSheet(this, m_spec.detailSheet, IdSeq);
 }
 
-void EntryWindow::InfoPrintClick() { printSheet(this, m_spec.infoSheet, IdSeq); }
+void EntryWindow::InfoPrintClick()
+{
+    printSheet(this, m_spec.infoSheet, IdSeq);
+}
 
 // ---- navigator ----
 
@@ -520,8 +535,8 @@ void EntryWindow::custRegister(bool tenant)
 {
     const QStringList &cols = tenant ? kTenantColumns : kOwnerColumns;
     Tdm *dm = dataModule();
-    QString sql = QStringLiteral("select count(*) cnt1 from cust_table.db where Cname='") + Tdm::quoted(textOf(cols.at(0))) +
-                  QStringLiteral("'");
+    QString sql = QStringLiteral("select count(*) cnt1 from cust_table.db where Cname='") +
+                  Tdm::quoted(textOf(cols.at(0))) + QStringLiteral("'");
     if (!textOf(cols.at(1)).isEmpty())
         sql += QStringLiteral(" and Cphone='") + Tdm::quoted(textOf(cols.at(1))) + QStringLiteral("'");
     dm->all_qry.setSql(sql);
@@ -535,9 +550,10 @@ void EntryWindow::custRegister(bool tenant)
     }
     OwnerAddressText = textOf(QStringLiteral("Add_city")) + QLatin1Char(' ') + textOf(QStringLiteral("Add_district")) +
                        QLatin1Char(' ') + textOf(QStringLiteral("Add_town")) + QLatin1Char(' ') +
-                       textOf(QStringLiteral("Addr_number")) + QStringLiteral("   ") + textOf(QStringLiteral("Bld_nme")) +
-                       QLatin1Char(' ') + textOf(QStringLiteral("Add_degree")) + QLatin1Char(' ') +
-                       textOf(QStringLiteral("Bld_degree")) + QLatin1Char('-') + textOf(QStringLiteral("Bld_num"));
+                       textOf(QStringLiteral("Addr_number")) + QStringLiteral("   ") +
+                       textOf(QStringLiteral("Bld_nme")) + QLatin1Char(' ') + textOf(QStringLiteral("Add_degree")) +
+                       QLatin1Char(' ') + textOf(QStringLiteral("Bld_degree")) + QLatin1Char('-') +
+                       textOf(QStringLiteral("Bld_num"));
     std::unique_ptr<QDialog> cust(windows::create(QStringLiteral("TfmCust"), this));
     if (cust) {
         cust->setProperty("Mode", QStringLiteral("Append2"));

@@ -24,9 +24,11 @@
 namespace {
 
 const QStringList kGroupCaptions = {
-    QStringLiteral("1. 소재지 정보"), QString(), QStringLiteral("3. 가격정보"), QStringLiteral("4. 구조정보"),
-    QStringLiteral("5. 특징"), QStringLiteral("6. 제목"), QStringLiteral("7. 매물상태정보"),
-    QStringLiteral("8. 부동산정보"), QStringLiteral("9. 매물등록정보"), QStringLiteral("10. 의뢰인정보"),
+    QStringLiteral("1. 소재지 정보"),  QString(),
+    QStringLiteral("3. 가격정보"),     QStringLiteral("4. 구조정보"),
+    QStringLiteral("5. 특징"),         QStringLiteral("6. 제목"),
+    QStringLiteral("7. 매물상태정보"), QStringLiteral("8. 부동산정보"),
+    QStringLiteral("9. 매물등록정보"), QStringLiteral("10. 의뢰인정보"),
     QStringLiteral("11. 세입자정보"),
 };
 

@@ -34,14 +34,16 @@ Tpicture_view::Tpicture_view(QWidget *parent) : QDialog(parent)
     m_width->setObjectName(QStringLiteral("edit1"));
     m_height = new QLineEdit(this);
     m_height->setObjectName(QStringLiteral("edit2"));
-    for (auto [edit, caption] : {std::pair{m_width, QStringLiteral("넓이")}, std::pair{m_height, QStringLiteral("높이")}}) {
+    for (auto [edit, caption] :
+         {std::pair{m_width, QStringLiteral("넓이")}, std::pair{m_height, QStringLiteral("높이")}}) {
         auto *label = new QLabel(caption, this);
         label->setBuddy(edit);
         edit->setFixedWidth(60);
         keys::installNumericFilter(edit);
         top->addWidget(label);
         top->addWidget(edit);
-        connect(edit, &QLineEdit::editingFinished, this, [this] { stretchTo(m_width->text().toInt(), m_height->text().toInt()); });
+        connect(edit, &QLineEdit::editingFinished, this,
+                [this] { stretchTo(m_width->text().toInt(), m_height->text().toInt()); });
     }
     top->addStretch(1);
     m_image = new QLabel;
@@ -103,7 +105,10 @@ void Tpicture_view::setPicture(const QPixmap &picture)
     m_image->setPixmap(picture);
 }
 
-QSize Tpicture_view::shownSize() const { return m_shown; }
+QSize Tpicture_view::shownSize() const
+{
+    return m_shown;
+}
 
 void Tpicture_view::showEvent(QShowEvent *event)
 {
@@ -140,9 +145,15 @@ void Tpicture_view::stretchTo(int width, int height)
     m_height->setText(QString::number(height));
 }
 
-void Tpicture_view::zoomIn() { stretchTo(m_shown.width() + steps().SX, m_shown.height() + steps().SY); }
+void Tpicture_view::zoomIn()
+{
+    stretchTo(m_shown.width() + steps().SX, m_shown.height() + steps().SY);
+}
 
-void Tpicture_view::zoomOut() { stretchTo(m_shown.width() - steps().SX, m_shown.height() - steps().SY); }
+void Tpicture_view::zoomOut()
+{
+    stretchTo(m_shown.width() - steps().SX, m_shown.height() - steps().SY);
+}
 
 void Tpicture_view::print(bool preview)
 {

@@ -79,7 +79,10 @@ CalculatorPopup::CalculatorPopup(AmountEdit *target) : QFrame(target, Qt::Popup)
     box->addLayout(grid);
 }
 
-QString CalculatorPopup::display() const { return m_display->text(); }
+QString CalculatorPopup::display() const
+{
+    return m_display->text();
+}
 
 static QString numberText(double v)
 {

@@ -54,8 +54,17 @@ void applyByteLimit(QWidget *input, int bytes)
         const int limit = input->property(kLimitProperty).toInt();
         if (limit <= 0 || length(text) <= limit)
             return;
-        const int cursor = edit->cursorPosition();
-        const QString cut = truncated(text, limit);
+        // What was just typed or pasted stands before the cursor: take back from it what does not fit,
+        // so a syllable typed in front of "12" is refused instead of cutting the "2" off the end.
+        QString cut = text;
+        int cursor = edit->cursorPosition();
+        while (cursor > 0 && length(cut) > limit) {
+            const int width = cursor > 1 && cut.at(cursor - 1).isLowSurrogate() ? 2 : 1;
+            cursor -= width;
+            cut.remove(cursor, width);
+        }
+        if (length(cut) > limit)
+            cut = truncated(cut, limit);
         edit->setText(cut);
         edit->setCursorPosition(qMin(cursor, int(cut.size())));
     });

@@ -91,6 +91,9 @@ void installNumericFilter(QWidget *input)
     installNavigation(input);
 }
 
-bool isNumericInput(const QWidget *input) { return input && input->property("numericInput").toBool(); }
+bool isNumericInput(const QWidget *input)
+{
+    return input && input->property("numericInput").toBool();
+}
 
 } // namespace keys

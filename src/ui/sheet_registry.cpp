@@ -10,9 +10,15 @@ static QHash<QString, Preview> &registry()
     return map;
 }
 
-void registerSheet(const QString &name, Preview preview) { registry().insert(name, std::move(preview)); }
+void registerSheet(const QString &name, Preview preview)
+{
+    registry().insert(name, std::move(preview));
+}
 
-bool has(const QString &name) { return registry().contains(name); }
+bool has(const QString &name)
+{
+    return registry().contains(name);
+}
 
 bool preview(const QString &name, QWidget *parent)
 {

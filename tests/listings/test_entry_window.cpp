@@ -31,18 +31,12 @@ std::unique_ptr<EntryWindow> openWindow(const QString &name, const QString &mode
     return w;
 }
 
-void click(QWidget *w, const QString &button)
-{
-    auto *b = w->findChild<QPushButton *>(button);
-    QVERIFY2(b, qPrintable(button));
-    b->click();
-}
-
 // A value that passes the check of a column.
 QString validValue(const EntryWindowSpec &spec, const QString &column)
 {
     const InputSpec *in = spec.input(column);
-    if (in && (in->kind == QLatin1String("amount") || in->kind == QLatin1String("area") || in->kind == QLatin1String("number")))
+    if (in && (in->kind == QLatin1String("amount") || in->kind == QLatin1String("area") ||
+               in->kind == QLatin1String("number")))
         return QStringLiteral("33");
     if (column == QLatin1String("Add_city"))
         return QStringLiteral("서울");
@@ -63,14 +57,17 @@ void fillRequired(EntryWindow *w)
 
 void seedAddresses()
 {
-    execSql(QStringLiteral("insert into SIGUN (sido, sigun) values ('서울', '강남구'), ('서울', '서초구'), ('경기', '성남시')"));
-    execSql(QStringLiteral("insert into UMD (sido, sigun, umd) values ('서울', '강남구', '역삼동'), ('서울', '강남구', '삼성동'), "
-                           "('서울', '서초구', '반포동')"));
+    execSql(QStringLiteral(
+        "insert into SIGUN (sido, sigun) values ('서울', '강남구'), ('서울', '서초구'), ('경기', '성남시')"));
+    execSql(QStringLiteral(
+        "insert into UMD (sido, sigun, umd) values ('서울', '강남구', '역삼동'), ('서울', '강남구', '삼성동'), "
+        "('서울', '서초구', '반포동')"));
 }
 
 int rows(const QString &where = QString())
 {
-    return sqlValue(QStringLiteral("select count(*) from mamul_table") + (where.isEmpty() ? QString() : QStringLiteral(" where ") + where))
+    return sqlValue(QStringLiteral("select count(*) from mamul_table") +
+                    (where.isEmpty() ? QString() : QStringLiteral(" where ") + where))
         .toInt();
 }
 
@@ -103,7 +100,8 @@ private slots:
                     continue;
                 QVERIFY2(mamulRecord::indexOf(in.column) >= 0, qPrintable(s.name + QStringLiteral(": ") + in.column));
                 if (!in.list.isEmpty())
-                    QVERIFY2(!catalogue::valueList(in.list).items.isEmpty(), qPrintable(s.name + QStringLiteral(": ") + in.list));
+                    QVERIFY2(!catalogue::valueList(in.list).items.isEmpty(),
+                             qPrintable(s.name + QStringLiteral(": ") + in.list));
             }
             for (const CheckSpec &c : s.checks)
                 QVERIFY2(s.has(c.column), qPrintable(s.name + QStringLiteral(" checks a missing ") + c.column));
@@ -198,11 +196,12 @@ private slots:
     // An edit writes back every column the window has no input for.
     void editKeepsColumnsNoWindowEdits()
     {
-        execSql(QStringLiteral("insert into mamul_table (Id_seq, Obj_kind, Obj_kubun1, Obj_kubun2, Add_city, Add_district, Add_town, "
-                               "Bld_nme, Bld_degree, Gnd_png, Sales_amt, Add_address, Zip_code, Gnd_gnd, Etc_etc1, Homepage, "
-                               "Id_secret, Premium_amt, Youngdo, c2, Sales_person) values (7, '아파트', '매매', '특수', '서울', '강남구', "
-                               "'역삼동', '래미안', '101', 34, 90000, '주소', '135080', 12.5, '메모', 'http://x', 'S', 300, '주거', "
-                               "'YES', '김철수')"));
+        execSql(QStringLiteral(
+            "insert into mamul_table (Id_seq, Obj_kind, Obj_kubun1, Obj_kubun2, Add_city, Add_district, Add_town, "
+            "Bld_nme, Bld_degree, Gnd_png, Sales_amt, Add_address, Zip_code, Gnd_gnd, Etc_etc1, Homepage, "
+            "Id_secret, Premium_amt, Youngdo, c2, Sales_person) values (7, '아파트', '매매', '특수', '서울', '강남구', "
+            "'역삼동', '래미안', '101', 34, 90000, '주소', '135080', 12.5, '메모', 'http://x', 'S', 300, '주거', "
+            "'YES', '김철수')"));
         auto w = openWindow(QStringLiteral("TfmApt"), QStringLiteral("Edit"), 7);
         QCOMPARE(w->textOf(QStringLiteral("c2")), QStringLiteral("Yes"));
         QCOMPARE(w->findChild<QLineEdit *>(QStringLiteral("Sales_person"))->echoMode(), QLineEdit::Password);
@@ -247,9 +246,10 @@ private slots:
     // A lease save never stores a sale price, even where the row held one.
     void leaseSaveEmptiesSalePrices()
     {
-        execSql(QStringLiteral("insert into mamul_table (Id_seq, Obj_kind, Obj_kubun1, Obj_kubun2, Add_city, Add_district, Add_town, "
-                               "Bld_nme, Bld_degree, Gnd_png, Sales_amt, Move_into_amt, Land_amt, Warrenty_amt) values (3, '아파트', "
-                               "'임대', '전세', '서울', '강남구', '역삼동', '래미안', '101', 34, 90000, 500, 700, 40000)"));
+        execSql(QStringLiteral(
+            "insert into mamul_table (Id_seq, Obj_kind, Obj_kubun1, Obj_kubun2, Add_city, Add_district, Add_town, "
+            "Bld_nme, Bld_degree, Gnd_png, Sales_amt, Move_into_amt, Land_amt, Warrenty_amt) values (3, '아파트', "
+            "'임대', '전세', '서울', '강남구', '역삼동', '래미안', '101', 34, 90000, 500, 700, 40000)"));
         auto w = openWindow(QStringLiteral("TfmAptLent"), QStringLiteral("Edit"), 3);
         QCOMPARE(w->textOf(QStringLiteral("Obj_kubun2")), QStringLiteral("전세"));
         w->SaveClick();
@@ -268,7 +268,8 @@ private slots:
         w->setTextOf(QStringLiteral("Land_amt"), QStringLiteral("1.5"));
         w->SaveClick();
         QCOMPARE(env->dialogs->messages.size(), 1);
-        QVERIFY2(env->dialogs->messages.first().contains(QStringLiteral("[융 자 금]")), qPrintable(env->dialogs->messages.first()));
+        QVERIFY2(env->dialogs->messages.first().contains(QStringLiteral("[융 자 금]")),
+                 qPrintable(env->dialogs->messages.first()));
         QCOMPARE(rows(), 0);
     }
 
@@ -280,8 +281,9 @@ private slots:
         w->custSearch(false);
         QCOMPARE(env->dialogs->messages, QStringList{QStringLiteral("찾고싶은 고객님의 성함을 입력해주십시오.")});
 
-        execSql(QStringLiteral("insert into cust_table (Num, Cname, Cphone, Cophone, Chandphone) values "
-                               "(1, '김민수', '02-1', '02-2', '010-3'), (2, '이영희', '031-1', '', '010-9'), (3, '이영수', '', '', '')"));
+        execSql(QStringLiteral(
+            "insert into cust_table (Num, Cname, Cphone, Cophone, Chandphone) values "
+            "(1, '김민수', '02-1', '02-2', '010-3'), (2, '이영희', '031-1', '', '010-9'), (3, '이영수', '', '', '')"));
         env->dialogs->messages.clear();
         w->setTextOf(QStringLiteral("Sales_person"), QStringLiteral("박"));
         w->custSearch(false);
@@ -346,9 +348,12 @@ private slots:
         img.fill(Qt::blue);
         QVERIFY(img.save(photos + QStringLiteral("/house.JPG"), "JPG"));
         QVERIFY(img.save(photos + QStringLiteral("/second.jpg"), "JPG"));
-        QVERIFY(img.save(photos + QStringLiteral("/other.gif"), "GIF") || img.save(photos + QStringLiteral("/other.gif"), "PNG"));
+        QVERIFY(img.save(photos + QStringLiteral("/other.gif"), "GIF") ||
+                img.save(photos + QStringLiteral("/other.gif"), "PNG"));
         for (int i = 1; i <= 4; ++i)
-            execSql(QStringLiteral("insert into mamul_table (Id_seq, Obj_kind, Obj_kubun1) values (%1, '아파트', '매매')").arg(i));
+            execSql(
+                QStringLiteral("insert into mamul_table (Id_seq, Obj_kind, Obj_kubun1) values (%1, '아파트', '매매')")
+                    .arg(i));
 
         auto w = openWindow(QStringLiteral("TfmApt"), QStringLiteral("Append"));
         fillRequired(w.get());
@@ -397,9 +402,11 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("windows") << QStringLiteral("C:\\old\\data\\img\\img5_1.jpg") << QStringLiteral("/d/img/img5_1.jpg");
+        QTest::newRow("windows") << QStringLiteral("C:\\old\\data\\img\\img5_1.jpg")
+                                 << QStringLiteral("/d/img/img5_1.jpg");
         QTest::newRow("unix") << QStringLiteral("/home/x/data/img/img5_1.jpg") << QStringLiteral("/d/img/img5_1.jpg");
-        QTest::newRow("img in parent") << QStringLiteral("/img/data/img/img7_2.gif") << QStringLiteral("/d/img/img7_2.gif");
+        QTest::newRow("img in parent") << QStringLiteral("/img/data/img/img7_2.gif")
+                                       << QStringLiteral("/d/img/img7_2.gif");
         QTest::newRow("no img folder") << QStringLiteral("/photos/a.jpg") << QStringLiteral("/photos/a.jpg");
         QTest::newRow("empty") << QString() << QString();
     }

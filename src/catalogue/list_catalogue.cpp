@@ -1,0 +1,130 @@
+#include "catalogue/list_catalogue.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+static void initListResources()
+{
+    Q_INIT_RESOURCE(catalogue);
+}
+
+const FilterSpec *ListWindowSpec::filter(const QString &type) const
+{
+    for (const FilterSpec &f : filters)
+        if (f.type == type)
+            return &f;
+    return nullptr;
+}
+
+namespace catalogue {
+
+namespace {
+
+struct Lists {
+    QList<ListWindowSpec> windows;
+    QHash<QString, QStringList> lists;
+    QString error;
+};
+
+QStringList strings(const QJsonValue &v)
+{
+    QStringList out;
+    for (const QJsonValue &x : v.toArray())
+        out << x.toString();
+    return out;
+}
+
+Lists load()
+{
+    initListResources();
+    Lists c;
+    QFile f(QStringLiteral(":/catalogue/list_windows.json"));
+    if (!f.open(QIODevice::ReadOnly)) {
+        c.error = QStringLiteral("list_windows.json is missing");
+        return c;
+    }
+    QJsonParseError err;
+    const QJsonObject root = QJsonDocument::fromJson(f.readAll(), &err).object();
+    if (err.error != QJsonParseError::NoError) {
+        c.error = err.errorString();
+        return c;
+    }
+    const QJsonObject lists = root.value(QStringLiteral("lists")).toObject();
+    for (auto it = lists.begin(); it != lists.end(); ++it)
+        c.lists.insert(it.key(), strings(it.value()));
+    for (const QJsonValue &wv : root.value(QStringLiteral("windows")).toArray()) {
+        const QJsonObject w = wv.toObject();
+        ListWindowSpec s;
+        auto text = [&w](const char *key) { return w.value(QLatin1String(key)).toString(); };
+        s.name = text("name");
+        s.caption = text("caption");
+        s.deal = text("deal");
+        s.baseCondition = text("baseCondition");
+        s.entryWindow = text("entryWindow");
+        s.listPrint = text("listPrint");
+        for (const QJsonValue &fv : w.value(QStringLiteral("filters")).toArray()) {
+            const QJsonObject o = fv.toObject();
+            auto t = [&o](const char *key) { return o.value(QLatin1String(key)).toString(); };
+            s.filters << FilterSpec{t("type"),  t("control"), t("control2"), t("column"),
+                                    t("label"), t("list"),    t("initial"),  t("unit")};
+        }
+        const QJsonObject sorts = w.value(QStringLiteral("sortTable")).toObject();
+        for (auto it = sorts.begin(); it != sorts.end(); ++it)
+            s.sortTable.insert(it.key(), it.value().toString());
+        s.sortItems = strings(w.value(QStringLiteral("sortItems")));
+        for (const QJsonValue &cv : w.value(QStringLiteral("columns")).toArray()) {
+            const QJsonObject o = cv.toObject();
+            ListColumnSpec col;
+            col.field = o.value(QStringLiteral("field")).toString();
+            col.title = o.value(QStringLiteral("title")).toString();
+            col.width = o.value(QStringLiteral("width")).toInt(64);
+            col.align = o.value(QStringLiteral("align")).toString();
+            col.color = o.value(QStringLiteral("color")).toString();
+            col.titleAlign = o.value(QStringLiteral("titleAlign")).toString();
+            s.columns << col;
+        }
+        s.activeStatesSetting = w.value(QStringLiteral("activeStatesSetting")).toBool();
+        s.usesSavedFlag = w.value(QStringLiteral("usesSavedFlag")).toBool(true);
+        s.appendSetsIdSeq = w.value(QStringLiteral("appendSetsIdSeq")).toBool();
+        s.sortBoxResetsAddress = w.value(QStringLiteral("sortBoxResetsAddress")).toBool();
+        s.freeKeyControls = strings(w.value(QStringLiteral("freeKeyControls")));
+        s.numericControls = strings(w.value(QStringLiteral("numericControls")));
+        c.windows << s;
+    }
+    return c;
+}
+
+const Lists &instance()
+{
+    static const Lists c = load();
+    return c;
+}
+
+} // namespace
+
+const QList<ListWindowSpec> &listWindows()
+{
+    return instance().windows;
+}
+
+const ListWindowSpec *listWindow(const QString &name)
+{
+    for (const ListWindowSpec &s : instance().windows)
+        if (s.name == name)
+            return &s;
+    return nullptr;
+}
+
+QStringList filterList(const QString &name)
+{
+    return instance().lists.value(name);
+}
+
+QString listLoadError()
+{
+    return instance().error;
+}
+
+} // namespace catalogue
