@@ -2,7 +2,8 @@
 
 #include "catalogue/kinds.h"
 
-#include <QFile>
+#include "catalogue/json_resource.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -63,19 +64,10 @@ int indexOfColumn(const QList<InputSpec> &inputs, const QString &column)
 
 Catalogue load()
 {
-    initCatalogueResources();
     Catalogue c;
-    QFile f(QStringLiteral(":/catalogue/entry_windows.json"));
-    if (!f.open(QIODevice::ReadOnly)) {
-        c.error = QStringLiteral("entry_windows.json is missing");
+    const QJsonObject root = readResource(QStringLiteral("entry_windows.json"), &c.error);
+    if (!c.error.isEmpty())
         return c;
-    }
-    QJsonParseError err;
-    const QJsonObject root = QJsonDocument::fromJson(f.readAll(), &err).object();
-    if (err.error != QJsonParseError::NoError) {
-        c.error = err.errorString();
-        return c;
-    }
     const QJsonObject lists = root.value(QStringLiteral("lists")).toObject();
     for (auto it = lists.begin(); it != lists.end(); ++it) {
         ValueList l;
@@ -186,13 +178,7 @@ const QList<EntryWindowSpec> &entryWindows()
     return instance().windows;
 }
 
-const EntryWindowSpec *entryWindow(const QString &name)
-{
-    for (const EntryWindowSpec &s : instance().windows)
-        if (s.name == name)
-            return &s;
-    return nullptr;
-}
+const EntryWindowSpec *entryWindow(const QString &name) { return findByName(instance().windows, name); }
 
 const EntryWindowSpec *entryWindowFor(const QString &code, const QString &deal)
 {

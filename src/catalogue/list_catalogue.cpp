@@ -1,6 +1,7 @@
 #include "catalogue/list_catalogue.h"
 
-#include <QFile>
+#include "catalogue/json_resource.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -38,19 +39,10 @@ QStringList strings(const QJsonValue &v)
 
 Lists load()
 {
-    initListResources();
     Lists c;
-    QFile f(QStringLiteral(":/catalogue/list_windows.json"));
-    if (!f.open(QIODevice::ReadOnly)) {
-        c.error = QStringLiteral("list_windows.json is missing");
+    const QJsonObject root = readResource(QStringLiteral("list_windows.json"), &c.error);
+    if (!c.error.isEmpty())
         return c;
-    }
-    QJsonParseError err;
-    const QJsonObject root = QJsonDocument::fromJson(f.readAll(), &err).object();
-    if (err.error != QJsonParseError::NoError) {
-        c.error = err.errorString();
-        return c;
-    }
     const QJsonObject lists = root.value(QStringLiteral("lists")).toObject();
     for (auto it = lists.begin(); it != lists.end(); ++it)
         c.lists.insert(it.key(), strings(it.value()));
@@ -109,13 +101,7 @@ const QList<ListWindowSpec> &listWindows()
     return instance().windows;
 }
 
-const ListWindowSpec *listWindow(const QString &name)
-{
-    for (const ListWindowSpec &s : instance().windows)
-        if (s.name == name)
-            return &s;
-    return nullptr;
-}
+const ListWindowSpec *listWindow(const QString &name) { return findByName(instance().windows, name); }
 
 QStringList filterList(const QString &name)
 {
