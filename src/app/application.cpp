@@ -5,7 +5,11 @@
 #include "data/data_module.h"
 #include "data/db_error.h"
 #include "browse/list_window.h"
+#include "customers/customer_windows.h"
+#include "data/zipcode_import.h"
 #include "listings/entry_window.h"
+#include "print/print_command.h"
+#include "print/print_sheets.h"
 #include "ui/fonts.h"
 #include "ui/seams.h"
 #include "ui/window_registry.h"
@@ -39,7 +43,8 @@ bool wantsCommandLineTask(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray a(argv[i]);
-        if (a == "--new-data-folder" || a == "--help" || a == "-h")
+        if (a == "--new-data-folder" || a == "--import-zipcodes" || a.startsWith("--import-zipcodes=") ||
+            a == "--print" || a.startsWith("--print=") || a == "--help" || a == "-h")
             return true;
     }
     return false;
@@ -66,8 +71,24 @@ int runDomora(int argc, char *argv[])
                                  QStringLiteral("Create a data folder at DIR and point the program at it."),
                                  QStringLiteral("DIR"));
     QCommandLineOption demoOption(QStringLiteral("demo"), QStringLiteral("Fill the new data folder with demonstration data."));
+    QCommandLineOption importZipcodes(
+        QStringLiteral("import-zipcodes"),
+        QStringLiteral("Replace the postal directory of the data folder with the rows of FILE (CSV, UTF-8 or CP949)."),
+        QStringLiteral("FILE"));
     parser.addOption(newFolder);
     parser.addOption(demoOption);
+    parser.addOption(importZipcodes);
+    QCommandLineOption printOption(
+        QStringLiteral("print"), QStringLiteral("Print a listing's sheet (detail or info) into the PDF file of --pdf."),
+        QStringLiteral("SHEET"));
+    QCommandLineOption listingOption(QStringLiteral("listing"), QStringLiteral("The listing to print (Id_seq)."),
+                                     QStringLiteral("ID"));
+    QCommandLineOption secretOption(QStringLiteral("secret"),
+                                    QStringLiteral("Print the secret information (Y) or mask it (N, the default)."),
+                                    QStringLiteral("Y|N"));
+    QCommandLineOption pdfOption(QStringLiteral("pdf"), QStringLiteral("The PDF file to write."),
+                                 QStringLiteral("FILE"));
+    parser.addOptions({printOption, listingOption, secretOption, pdfOption});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -80,9 +101,19 @@ int runDomora(int argc, char *argv[])
         }
         return 0;
     }
+    if (parser.isSet(importZipcodes))
+        return zipcodes::runCommand(parser.value(importZipcodes));
+    if (parser.isSet(printOption)) {
+        registerPrintSheets();
+        return printcommand::run({parser.value(printOption), parser.value(listingOption), parser.value(secretOption),
+                                  parser.value(pdfOption)},
+                                 err);
+    }
 
     registerListingWindows();
     registerListWindows();
+    registerPrintSheets();
+    registerCustomerWindows();
     // The objects that live for the whole run, in their order.
     TfmMain mainWindow;
     Tdm dm;

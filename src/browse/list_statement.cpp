@@ -77,6 +77,17 @@ QString ListStatement::rangeFragment(const QString &column, const QString &a, co
     return QStringLiteral(" and %1  = %2").arg(column, bound(a.isEmpty() ? b : a));
 }
 
+QString ListStatement::dateRangeFragment(const QString &column, const QString &a, const QString &b)
+{
+    // A date box whose text is blank counts as empty; a filled one goes in as typed, quoted.
+    const bool hasA = !a.trimmed().isEmpty(), hasB = !b.trimmed().isEmpty();
+    if (hasA && hasB)
+        return QStringLiteral(" and %1 >= %2 and %1 <= %3").arg(column, literal(a), literal(b));
+    if (hasA || hasB)
+        return QStringLiteral(" and %1  = %2").arg(column, literal(hasA ? a : b));
+    return QString();
+}
+
 QString ListStatement::fragment(const FilterSpec &f, const TextOf &textOf, const ListSettings &settings)
 {
     const QString text = textOf(f.control);
@@ -112,6 +123,12 @@ QString ListStatement::fragment(const FilterSpec &f, const TextOf &textOf, const
             return QStringLiteral(" and obj_state in ('일반','추천','급매','기타')") + CR;
         return QString();
     }
+    if (t == QLatin1String("stateEquals"))
+        return skipped(text) ? QString() : QStringLiteral(" and obj_state = ") + literal(text) + CR;
+    if (t == QLatin1String("prefix"))
+        return skipped(text) ? QString() : QStringLiteral(" and %1 like '%2%'").arg(col, inner(text)) + CR;
+    if (t == QLatin1String("dateRange"))
+        return dateRangeFragment(col, text, textOf(f.control2));
     if (t == QLatin1String("roomNum"))
         return skipped(text) ? QString() : QStringLiteral(" and room_num = ") + literal(text) + CR;
     if (t == QLatin1String("leaseType"))

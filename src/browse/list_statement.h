@@ -31,5 +31,7 @@ public:
     // The sort box text a click on a grid title puts there.
     static QString titleClickText(const QString &field);
     static QString rangeFragment(const QString &column, const QString &a, const QString &b, bool quoted);
+    // The range rule on a date column: dates are text, so both bounds are quoted.
+    static QString dateRangeFragment(const QString &column, const QString &a, const QString &b);
     static QString literal(const QString &text); // '...' with quotes doubled
 };

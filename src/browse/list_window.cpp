@@ -1,10 +1,12 @@
 #include "browse/list_window.h"
 
+#include "browse/all_list_window.h"
 #include "browse/list_statement.h"
 #include "browse/listing_model.h"
 #include "data/data_module.h"
 #include "listings/entry_window.h"
 #include "listings/kind_flags.h"
+#include "ui/date_edit.h"
 #include "ui/fonts.h"
 #include "ui/key_navigation.h"
 #include "ui/seams.h"
@@ -18,11 +20,29 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
+
+namespace {
+
+class TightGridStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_HeaderMargin)
+            return 1;
+        if (metric == PM_FocusFrameHMargin)
+            return 0; // cell text keeps one pixel on each side
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+} // namespace
 
 ListWindow::ListWindow(const ListWindowSpec &spec, QWidget *parent) : QDialog(parent), m_spec(spec)
 {
@@ -64,6 +84,15 @@ QLineEdit *ListWindow::edit(const QString &name, QWidget *parent)
     return e;
 }
 
+QLineEdit *ListWindow::dateEdit(const QString &name, QWidget *parent)
+{
+    auto *e = new DateEdit(parent);
+    e->setObjectName(name);
+    e->setMinimumWidth(90);
+    m_controls.insert(name.toLower(), e);
+    return e;
+}
+
 QWidget *ListWindow::buildFilter(const FilterSpec &f, QWidget *parent)
 {
     auto *cell = new QWidget(parent);
@@ -87,6 +116,13 @@ QWidget *ListWindow::buildFilter(const FilterSpec &f, QWidget *parent)
         row->addWidget(second);
         if (!f.unit.isEmpty())
             row->addWidget(new QLabel(f.unit, cell));
+    } else if (t == QLatin1String("dateRange")) {
+        first = dateEdit(f.control, cell);
+        row->addWidget(first);
+        row->addWidget(new QLabel(QStringLiteral("~"), cell));
+        QLineEdit *second = dateEdit(f.control2, cell);
+        second->setAccessibleName(f.label + QStringLiteral(" 까지"));
+        row->addWidget(second);
     } else if (t == QLatin1String("person")) {
         first = combo(f.control, catalogue::filterList(f.list),
                       f.initial.isEmpty() ? QStringLiteral("의뢰인성명") : f.initial, cell);
@@ -132,18 +168,39 @@ void ListWindow::buildLayout()
         b->setFont(f);
         return b;
     };
-    QPushButton *add = button(QStringLiteral("등 록"), QStringLiteral("ApartA"));
-    QPushButton *modify = button(QStringLiteral("수 정"), QStringLiteral("ApartM"));
-    QPushButton *print = button(QStringLiteral("출 력"), QStringLiteral("ApartP"));
-    QPushButton *del = button(QStringLiteral("삭 제"), QStringLiteral("ApartD"));
-    QPushButton *exit = button(QStringLiteral("종 료"), QStringLiteral("ExitCont"));
-    QPushButton *all = button(QStringLiteral("전 체"), QStringLiteral("BitBtn1"));
-    commands->addWidget(add, 0, 0);
-    commands->addWidget(modify, 0, 1);
-    commands->addWidget(print, 0, 2);
-    commands->addWidget(del, 1, 0);
-    commands->addWidget(exit, 1, 1);
-    commands->addWidget(all, 1, 2);
+    // The model's six buttons in two rows, unless the window places (and names) its own.
+    static const QHash<QString, QString> known = {
+        {QStringLiteral("ApartA"), QStringLiteral("등 록")},   {QStringLiteral("ApartM"), QStringLiteral("수 정")},
+        {QStringLiteral("ApartP"), QStringLiteral("출 력")},   {QStringLiteral("ApartD"), QStringLiteral("삭 제")},
+        {QStringLiteral("ExitCont"), QStringLiteral("종 료")}, {QStringLiteral("BitBtn1"), QStringLiteral("전 체")},
+    };
+    const QList<QStringList> rows =
+        m_spec.commandRows.isEmpty()
+            ? QList<QStringList>{{QStringLiteral("ApartA"), QStringLiteral("ApartM"), QStringLiteral("ApartP")},
+                                 {QStringLiteral("ApartD"), QStringLiteral("ExitCont"), QStringLiteral("BitBtn1")}}
+            : m_spec.commandRows;
+    QHash<QString, QPushButton *> buttons;
+    for (int r = 0; r < rows.size(); ++r) {
+        const QStringList &names = rows.at(r);
+        for (int i = 0; i < names.size(); ++i) {
+            const QString &name = names.at(i);
+            QPushButton *b = button(m_spec.commandCaptions.value(name, known.value(name)), name);
+            buttons.insert(name, b);
+            if (names.size() == 1) {
+                // A button alone on its row spans the block.
+                b->setFixedWidth(77 * 3 + 6);
+                commands->addWidget(b, r, 0, 1, 3);
+            } else {
+                commands->addWidget(b, r, i);
+            }
+        }
+    }
+    QPushButton *add = buttons.value(QStringLiteral("ApartA"));
+    QPushButton *modify = buttons.value(QStringLiteral("ApartM"));
+    QPushButton *print = buttons.value(QStringLiteral("ApartP"));
+    QPushButton *del = buttons.value(QStringLiteral("ApartD"));
+    QPushButton *exit = buttons.value(QStringLiteral("ExitCont"));
+    QPushButton *all = buttons.value(QStringLiteral("BitBtn1"));
     auto *sortLabel = new QLabel(QStringLiteral("분류방법"), this);
     m_sort = new QComboBox(this);
     m_sort->setObjectName(QStringLiteral("dbsort"));
@@ -155,14 +212,20 @@ void ListWindow::buildLayout()
     auto *sortRow = new QHBoxLayout;
     sortRow->addWidget(sortLabel);
     sortRow->addWidget(m_sort, 1);
-    commands->addLayout(sortRow, 2, 0, 1, 3);
+    commands->addLayout(sortRow, int(rows.size()), 0, 1, 3);
     top->addLayout(commands);
-    connect(add, &QPushButton::clicked, this, &ListWindow::ApartAClick);
-    connect(modify, &QPushButton::clicked, this, &ListWindow::ApartMClick);
-    connect(print, &QPushButton::clicked, this, &ListWindow::ApartPClick);
-    connect(del, &QPushButton::clicked, this, &ListWindow::ApartDClick);
-    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
-    connect(all, &QPushButton::clicked, this, &ListWindow::BitBtn1Click);
+    if (add)
+        connect(add, &QPushButton::clicked, this, &ListWindow::ApartAClick);
+    if (modify)
+        connect(modify, &QPushButton::clicked, this, &ListWindow::ApartMClick);
+    if (print)
+        connect(print, &QPushButton::clicked, this, &ListWindow::ApartPClick);
+    if (del)
+        connect(del, &QPushButton::clicked, this, &ListWindow::ApartDClick);
+    if (exit)
+        connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+    if (all)
+        connect(all, &QPushButton::clicked, this, &ListWindow::BitBtn1Click);
     connect(m_sort, &QComboBox::activated, this, [this] { dbsortChange(); });
 
     // The filters, in statement order; the three address boxes share one cell.
@@ -171,6 +234,10 @@ void ListWindow::buildLayout()
     filters->setVerticalSpacing(3);
     int at = 0;
     QHBoxLayout *address = nullptr;
+    // A window that gives every filter its panel row is laid out by those rows.
+    const bool byRows =
+        std::all_of(m_spec.filters.begin(), m_spec.filters.end(), [](const FilterSpec &f) { return f.row > 0; });
+    QHash<int, int> usedInRow;
     for (const FilterSpec &f : m_spec.filters) {
         if (f.type == QLatin1String("district") || f.type == QLatin1String("town")) {
             if (address) {
@@ -180,6 +247,15 @@ void ListWindow::buildLayout()
             }
         }
         QWidget *cell = buildFilter(f, this);
+        if (byRows) {
+            const bool wide = f.type == QLatin1String("city") || f.type == QLatin1String("person");
+            int &column = usedInRow[f.row];
+            filters->addWidget(cell, f.row - 1, column, 1, wide ? 2 : 1);
+            column += wide ? 2 : 1;
+            if (f.type == QLatin1String("city"))
+                address = static_cast<QHBoxLayout *>(cell->layout());
+            continue;
+        }
         if (f.type == QLatin1String("city")) {
             address = static_cast<QHBoxLayout *>(cell->layout());
             filters->addWidget(cell, 0, 0, 1, 2);
@@ -226,6 +302,10 @@ void ListWindow::buildLayout()
     m_grid = new QTableView(this);
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_model = new ListingModel(&dataModule()->qry_mamul, m_spec.columns, this);
+    QHash<QString, QColor> stateColors;
+    for (auto it = m_spec.stateColors.cbegin(); it != m_spec.stateColors.cend(); ++it)
+        stateColors.insert(it.key(), QColor(it.value()));
+    m_model->setStateColors(stateColors);
     m_grid->setModel(m_model);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -235,6 +315,14 @@ void ListWindow::buildLayout()
     m_grid->verticalHeader()->setFixedWidth(14);
     m_grid->horizontalHeader()->setSectionsClickable(true);
     m_grid->horizontalHeader()->setHighlightSections(false);
+    // The column widths were drawn for a grid font with narrower digits than ours; the style's text
+    // margins would cut off a unit number, a phone number or a short title, so they shrink to one
+    // pixel. Titles stand on the left unless centred, so one that is still too long loses its end.
+    auto *tight = new TightGridStyle;
+    tight->setParent(m_grid);
+    m_grid->setStyle(tight);
+    m_grid->horizontalHeader()->setStyle(tight);
+    m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_grid->setAccessibleName(m_spec.caption);
     for (int i = 0; i < m_spec.columns.size(); ++i)
         m_grid->setColumnWidth(i, m_spec.columns.at(i).width);
@@ -326,8 +414,9 @@ void ListWindow::FormShow()
     for (QWidget *w : findChildren<QWidget *>())
         dm->ApplyFonts(w);
     SpeedButton1Click();
-    QFont f = m_grid->font();
-    f.setPointSize(10);
+    // Titles and cells in "굴림" 13 pixels, whatever the office's fonts.
+    QFont f = fonts::font(QStringLiteral("굴림"), 10);
+    f.setPixelSize(13);
     m_grid->setFont(f);
 }
 
@@ -378,6 +467,8 @@ void ListWindow::BitBtn1Click()
 {
     m_filling = true;
     for (const FilterSpec &f : m_spec.filters) {
+        if (f.keepOnReset)
+            continue;
         if (f.type == QLatin1String("city"))
             setTextOf(f.control, QStringLiteral("전체시도"));
         else if (f.type == QLatin1String("district"))
@@ -426,11 +517,25 @@ void ListWindow::Add_districtChange()
     m_filling = false;
 }
 
+QString ListWindow::entryWindowName(bool append)
+{
+    Q_UNUSED(append);
+    return m_spec.entryWindow;
+}
+
 void ListWindow::openEntry(bool append)
 {
+    dataModule()->SavedFlag = QStringLiteral("NO");
+    const QString name = entryWindowName(append);
+    if (name.isEmpty())
+        return;
+    runEntry(name, append, !m_spec.usesSavedFlag);
+}
+
+void ListWindow::runEntry(const QString &name, bool append, bool alwaysReopen)
+{
     Tdm *dm = dataModule();
-    dm->SavedFlag = QStringLiteral("NO");
-    std::unique_ptr<QDialog> window(windows::create(m_spec.entryWindow, this));
+    std::unique_ptr<QDialog> window(windows::create(name, this));
     auto *entry = qobject_cast<EntryWindow *>(window.get());
     if (!entry)
         return;
@@ -445,9 +550,10 @@ void ListWindow::openEntry(bool append)
         entry->Mode = QStringLiteral("Edit");
         entry->IdSeq = currentIdSeq();
     }
+    prepareEntry(entry, append);
     seams::modal().run(entry);
     const bool saved = dm->SavedFlag != QLatin1String("NO");
-    if (saved || !m_spec.usesSavedFlag)
+    if (saved || alwaysReopen)
         reopen(append ? 0 : entry->IdSeq);
     else
         setCurrentRow(row);
@@ -489,6 +595,7 @@ void ListWindow::ApartPClick()
 
 void registerListWindows()
 {
+    registerAllListWindows();
     for (const ListWindowSpec &spec : catalogue::listWindows()) {
         const QString name = spec.name;
         windows::registerWindow(name, [name](QWidget *parent) -> QDialog * {

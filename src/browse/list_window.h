@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QHash>
 
+class EntryWindow;
 class ListingModel;
 class QComboBox;
 class QLineEdit;
@@ -44,14 +45,24 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
 
+    // The entry window "등 록" (append) or "수 정" opens; empty opens nothing. Runs after the saved
+    // flag was set to "NO", and may ask the user first.
+    virtual QString entryWindowName(bool append);
+    // Last preparations of the entry window before it is shown.
+    virtual void prepareEntry(EntryWindow *, bool) {}
+    // Opens an entry window by the entry-window protocol; with `alwaysReopen` the list re-opens
+    // whether or not the window saved anything.
+    void runEntry(const QString &name, bool append, bool alwaysReopen);
+    void reopen(qint64 locateId);
+    qint64 currentIdSeq() const;
+
 private:
     void buildLayout();
     QWidget *buildFilter(const FilterSpec &f, QWidget *parent);
     QComboBox *combo(const QString &name, const QStringList &items, const QString &initial, QWidget *parent);
     QLineEdit *edit(const QString &name, QWidget *parent);
-    void reopen(qint64 locateId);
+    QLineEdit *dateEdit(const QString &name, QWidget *parent);
     void openEntry(bool append);
-    qint64 currentIdSeq() const;
 
     const ListWindowSpec &m_spec;
     QHash<QString, QWidget *> m_controls; // by name, lower case

@@ -8,6 +8,26 @@
 #include <QPalette>
 #include <cmath>
 
+namespace {
+
+// Reading rows for the grid must not move the query's current row: the entry window's navigator
+// and the list print start from the row the list stands on, whatever the grid painted meanwhile.
+class KeepCurrentRow {
+public:
+    explicit KeepCurrentRow(SqlQuery *query) : m_query(query), m_row(query->recNo()) {}
+    ~KeepCurrentRow()
+    {
+        if (m_row >= 0 && m_query->recNo() != m_row)
+            m_query->moveTo(m_row);
+    }
+
+private:
+    SqlQuery *m_query;
+    int m_row;
+};
+
+} // namespace
+
 ListingModel::ListingModel(SqlQuery *query, QList<ListColumnSpec> columns, QObject *parent)
     : QAbstractTableModel(parent), m_query(query), m_columns(std::move(columns))
 {
@@ -19,10 +39,19 @@ void ListingModel::reload()
     m_fetched = 0;
     m_atEnd = !m_query->isOpen();
     m_fieldIndex.clear();
+    m_fieldsByName.clear();
+    const QSqlRecord fields = m_query->isOpen() ? m_query->record() : QSqlRecord();
+    for (int i = 0; i < fields.count(); ++i) {
+        const QString name = fields.fieldName(i).toLower();
+        if (!m_fieldsByName.contains(name)) // the first of a repeated name wins
+            m_fieldsByName.insert(name, i);
+    }
     for (const ListColumnSpec &c : m_columns)
-        m_fieldIndex << (m_query->isOpen() ? m_query->fieldIndex(c.field) : -1);
+        m_fieldIndex << fieldNamed(c.field.toLower());
+    m_stateField = fieldNamed(QStringLiteral("obj_state"));
     if (!m_atEnd) {
-        // The first batch, so the grid shows rows at once.
+        // The first batch, so the grid shows rows at once; the query stays on its first row.
+        KeepCurrentRow keep(m_query);
         while (m_fetched < kBatch && m_query->hasRow(m_fetched))
             ++m_fetched;
         m_atEnd = m_fetched < kBatch;
@@ -49,6 +78,7 @@ void ListingModel::fetchMore(const QModelIndex &parent)
 {
     if (parent.isValid() || m_atEnd)
         return;
+    KeepCurrentRow keep(m_query);
     int more = 0;
     while (more < kBatch && m_query->hasRow(m_fetched + more))
         ++more;
@@ -78,13 +108,15 @@ QString ListingModel::text(int row, int column) const
 {
     if (row < 0 || row >= m_fetched || column < 0 || column >= m_columns.size())
         return QString();
+    KeepCurrentRow keep(m_query);
     if (!m_query->moveTo(row))
         return QString();
     const int idx = m_fieldIndex.at(column);
     if (idx >= 0)
         return numberText(m_query->value(idx));
     auto field = [this](const char *name) {
-        return numberText(m_query->value(m_query->fieldIndex(QString::fromLatin1(name))));
+        const int i = fieldNamed(QString::fromLatin1(name));
+        return i < 0 ? QString() : numberText(m_query->value(i));
     };
     const QString f = m_columns.at(column).field.toLower();
     if (f == QLatin1String("addr_list"))
@@ -107,9 +139,11 @@ QString ListingModel::text(int row, int column) const
 
 qint64 ListingModel::idSeqAt(int row) const
 {
-    if (!m_query->moveTo(row))
+    KeepCurrentRow keep(m_query);
+    const int idField = fieldNamed(QStringLiteral("id_seq"));
+    if (idField < 0 || !m_query->moveTo(row))
         return 0;
-    return m_query->fieldByName(QStringLiteral("Id_seq")).asInteger();
+    return SqlField(m_query->value(idField)).asInteger();
 }
 
 int ListingModel::rowOf(qint64 id)
@@ -122,6 +156,14 @@ int ListingModel::rowOf(qint64 id)
         if (idSeqAt(row) == id)
             return row;
     }
+}
+
+QColor ListingModel::rowColor(int row) const
+{
+    KeepCurrentRow keep(m_query);
+    if (m_stateColors.isEmpty() || m_stateField < 0 || row < 0 || row >= m_fetched || !m_query->moveTo(row))
+        return QColor();
+    return m_stateColors.value(m_query->value(m_stateField).toString());
 }
 
 QVariant ListingModel::data(const QModelIndex &index, int role) const
@@ -139,6 +181,8 @@ QVariant ListingModel::data(const QModelIndex &index, int role) const
             return int(Qt::AlignRight | Qt::AlignVCenter);
         return int(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::ForegroundRole:
+        if (const QColor row = rowColor(index.row()); row.isValid())
+            return QBrush(row);
         if (c.color == QLatin1String("red"))
             return QBrush(Qt::red);
         if (c.color == QLatin1String("highlight"))

@@ -5,6 +5,8 @@
 #include "catalogue/list_catalogue.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
+#include <QHash>
 
 class SqlQuery;
 
@@ -23,6 +25,11 @@ public:
     bool canFetchMore(const QModelIndex &parent) const override;
     void fetchMore(const QModelIndex &parent) override;
 
+    // Rows of these states draw their text in the given colour, over the columns' own colours.
+    void setStateColors(const QHash<QString, QColor> &colors) { m_stateColors = colors; }
+    // The colour of a row's state; invalid when the row keeps the normal colours.
+    QColor rowColor(int row) const;
+
     const ListColumnSpec &column(int i) const { return m_columns.at(i); }
     // The text a cell shows (calculated columns included).
     QString text(int row, int column) const;
@@ -36,6 +43,12 @@ private:
     SqlQuery *m_query;
     QList<ListColumnSpec> m_columns;
     QList<int> m_fieldIndex; // per column: the query field, -1 for a calculated column
+    QHash<QString, QColor> m_stateColors;
+    int m_stateField = -1;
+    // Query field positions by lower-case name, taken once per opening: asking the query for a
+    // position copies its whole current row.
+    QHash<QString, int> m_fieldsByName;
+    int fieldNamed(const QString &name) const { return m_fieldsByName.value(name, -1); }
     int m_fetched = 0;
     bool m_atEnd = true;
 };

@@ -42,9 +42,14 @@ struct EntryWindowSpec {
     bool setsSavedFlagOnShow = false;
     bool updateDateToday = false;
     bool objKindFromCombo = false;
+    bool hasNavigator = true;
     QString specUpload; // store, box, none
     QString detailSheet, infoSheet;
     QString videoFilter, pictureFilter, pictureFilterAfterVideo;
+    // Layout overrides for a window built in code: group captions by group ("1" ... "11") and the
+    // groups of the six tabbed blocks; empty means the model's.
+    QHash<QString, QString> groupCaptions;
+    QList<QList<int>> blocks;
 
     bool isLease() const { return deal == QLatin1String("lease"); }
     const InputSpec *input(const QString &column) const;

@@ -9,7 +9,8 @@
 
 struct FilterSpec {
     QString type;     // city, district, town, like, likeAll, lotOrVillage, contains, range, textRange, state,
-                      // stateAlways, roomNum, leaseType, subType, kindPrefix, villaKind, nameCombo, person
+                      // stateAlways, stateEquals, roomNum, leaseType, subType, kindPrefix, prefix, villaKind,
+                      // nameCombo, dateRange, person
     QString control;  // the (first) control
     QString control2; // the second edit of a range
     QString column;   // the column as the fragment names it
@@ -17,6 +18,8 @@ struct FilterSpec {
     QString list;    // combo items
     QString initial; // text shown before anything is chosen
     QString unit;
+    bool keepOnReset = false; // "전체" leaves its text as it is
+    int row = 0;              // panel row (1, 2, ...) when the window lays its filters out by rows
 };
 
 struct ListColumnSpec {
@@ -41,13 +44,28 @@ struct ListWindowSpec {
     bool sortBoxResetsAddress = false;
     QStringList freeKeyControls;
     QStringList numericControls;
+    // The command buttons by rows of object names, and captions other than the model's; empty rows
+    // mean the model's two rows.
+    QList<QStringList> commandRows;
+    QHash<QString, QString> commandCaptions;
+    // Text colour of the rows of a state ("추천" → "blue").
+    QHash<QString, QString> stateColors;
+    // A list of every kind: the entry window of a row's kind (`Obj_kind`, "*" for any other) and
+    // deal (`Obj_kubun1`, "*" for any), the kind chooser's texts that name another kind, the chooser
+    // and the kind change window.
+    QHash<QString, QHash<QString, QString>> entryByKind;
+    QHash<QString, QString> chooserKinds;
+    QString kindChooser, kindChangeWindow;
 
     const FilterSpec *filter(const QString &type) const;
 };
 
 namespace catalogue {
 const QList<ListWindowSpec> &listWindows();
+// The per-kind windows and, by name, also the list of every kind.
 const ListWindowSpec *listWindow(const QString &name);
+// The list of every kind and deal (nullptr when the catalogue lacks it).
+const ListWindowSpec *allListingsWindow();
 QStringList filterList(const QString &name);
 QString listLoadError();
 } // namespace catalogue

@@ -4,6 +4,8 @@
 #include "data/db_error.h"
 #include "listings/attachment_panel.h"
 #include "listings/attachment_paths.h"
+#include "listings/kind_change_window.h"
+#include "listings/kind_chooser.h"
 #include "listings/kind_flags.h"
 #include "listings/picture_view.h"
 #include "ui/amount_edit.h"
@@ -243,11 +245,13 @@ void EntryWindow::FormShow()
         setTextOf(QStringLiteral("Update_date"), today());
         for (auto it = m_spec.appendValues.begin(); it != m_spec.appendValues.end(); ++it)
             setTextOf(it.key(), it.value());
+        for (auto it = AppendValues.cbegin(); it != AppendValues.cend(); ++it)
+            setTextOf(it.key(), it.value());
         if (m_specUpload)
             m_specUpload->setChecked(m_spec.specUpload == QLatin1String("store") &&
                                      dm->SpecUploadDefault == QLatin1String("YES"));
         m_visibleRequest->setChecked(false);
-        m_navigator->setVisible(m_spec.navigatorInAppend);
+        m_navigator->setVisible(m_spec.navigatorInAppend && m_spec.hasNavigator);
         m_newSave->setVisible(false);
         setWindowTitle(m_spec.appendCaption.isEmpty() ? m_spec.designCaption : m_spec.appendCaption);
     } else {
@@ -259,7 +263,7 @@ void EntryWindow::FormShow()
                 m_specUpload->setChecked(rec[QStringLiteral("c3")] == QLatin1String("YES"));
         }
         m_visibleRequest->setChecked(true);
-        m_navigator->setVisible(true);
+        m_navigator->setVisible(m_spec.hasNavigator);
         m_newSave->setVisible(true);
         setWindowTitle(m_spec.editCaption.isEmpty() ? m_spec.designCaption : m_spec.editCaption);
     }
@@ -381,13 +385,15 @@ bool EntryWindow::saveRoutine()
         if (m_spec.updateDateToday)
             rec[QStringLiteral("Update_date")] = today();
         rec[0] = QString::number(IdSeq);
+        completeRecord(rec, false);
         pictures(rec);
-        dm->UpdateListing(rec);
+        writeUpdate(rec);
     } else {
         rec[QStringLiteral("Obj_kind")] = m_spec.objKindFromCombo ? textOf(QStringLiteral("Obj_kind")) : m_spec.objKind;
         rec[QStringLiteral("Obj_kubun1")] = deal;
         if (!m_spec.isLease())
             rec[QStringLiteral("Obj_kubun2")].clear();
+        completeRecord(rec, true);
         NewIdSeq = dm->InsertNewListing(rec, pictures);
     }
     // Copy the attachments to their kept names (an emptied slot leaves its old file on disk).
@@ -404,6 +410,11 @@ bool EntryWindow::saveRoutine()
         seams::dialogs().inform(QStringLiteral("첨부 파일을 데이터 폴더에 복사할 수 없습니다 :\n") +
                                 failed.join(QLatin1Char('\n')));
     return true;
+}
+
+void EntryWindow::writeUpdate(const mamulRecord &rec)
+{
+    dataModule()->UpdateListing(rec);
 }
 
 void EntryWindow::SaveClick()
@@ -474,7 +485,7 @@ void EntryWindow::PrintClick()
 
 void EntryWindow::InfoPrintClick()
 {
-    printSheet(this, m_spec.infoSheet, IdSeq);
+    printSheet(this, infoSheet(), IdSeq);
 }
 
 // ---- navigator ----
@@ -619,4 +630,6 @@ void registerListingWindows()
         });
     }
     windows::registerWindow(QStringLiteral("Tpicture_view"), [](QWidget *parent) { return new Tpicture_view(parent); });
+    windows::registerWindow(QStringLiteral("TfmALL"), [](QWidget *parent) { return new KindChangeWindow(parent); });
+    windows::registerWindow(QStringLiteral("TfmALLkind"), [](QWidget *parent) { return new KindChooser(parent); });
 }

@@ -28,6 +28,9 @@ public:
     qint64 NewIdSeq = 0;
     mamulRecord LoadedRecord;
     QString OwnerAddressText;
+    // Values the opener gives a new listing, set after the window's own ones in "Append" mode
+    // (the kind picked in the kind chooser, for instance).
+    QHash<QString, QString> AppendValues;
 
     const EntryWindowSpec &spec() const { return m_spec; }
     QString PicFile(int slot) const;
@@ -57,6 +60,17 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
 
+    // What a window that is not one of the catalogue's does its own way (the kind change window).
+    // Copies a read listing into the controls.
+    virtual void loadRecord(const mamulRecord &rec);
+    // Last word on the record the save routine writes, once every column has its value and before
+    // the attachment paths are named.
+    virtual void completeRecord(mamulRecord &, bool) {}
+    // Writes the record of the update path.
+    virtual void writeUpdate(const mamulRecord &rec);
+    virtual QString infoSheet() const { return m_spec.infoSheet; }
+    QString today() const;
+
 private:
     void buildLayout();
     QWidget *createInput(const InputSpec &in, QWidget *parent);
@@ -65,13 +79,11 @@ private:
     void onCityChanged();
     void onDistrictChanged();
     void clearInputs();
-    void loadRecord(const mamulRecord &rec);
     // The save routine; false when a check stopped it (nothing written).
     bool saveRoutine();
     bool runChecks();
     mamulRecord buildRecord();
     QString kindFlagName() const { return m_spec.name; }
-    QString today() const;
 
     const EntryWindowSpec &m_spec;
     QHash<QString, QWidget *> m_controls; // by column, lower case

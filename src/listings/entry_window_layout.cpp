@@ -247,24 +247,27 @@ void EntryWindow::buildLayout()
     if (hasTop)
         main->addLayout(top, 0, 0, 1, 2);
 
-    auto block = [&](std::initializer_list<int> groups, const QString &name) {
+    auto block = [&](const QList<int> &groups, const QString &name) {
         auto *tabs = new QTabWidget(this);
         tabs->setObjectName(name);
         for (int g : groups) {
             QString caption = kGroupCaptions.at(g - 1);
             if (g == 2)
                 caption = m_spec.group2Caption.isEmpty() ? QStringLiteral("2. 아파트정보") : m_spec.group2Caption;
+            caption = m_spec.groupCaptions.value(QString::number(g), caption);
             tabs->addTab(buildGroup(QString::number(g), tabs), caption);
         }
         return tabs;
     };
     // Six tabbed blocks of groups, the attachments and the command column.
-    main->addWidget(block({1}, QStringLiteral("Block1")), 1, 0);
-    main->addWidget(block({2}, QStringLiteral("Block2")), 2, 0);
-    main->addWidget(block({3}, QStringLiteral("Block3")), 1, 1);
-    main->addWidget(block({4, 5, 6}, QStringLiteral("Block4")), 2, 1);
-    main->addWidget(block({7, 8, 9}, QStringLiteral("Block5")), 3, 1);
-    main->addWidget(block({10, 11}, QStringLiteral("Block6")), 3, 0);
+    const QList<QList<int>> blocks =
+        m_spec.blocks.size() == 6 ? m_spec.blocks : QList<QList<int>>{{1}, {2}, {3}, {4, 5, 6}, {7, 8, 9}, {10, 11}};
+    main->addWidget(block(blocks.at(0), QStringLiteral("Block1")), 1, 0);
+    main->addWidget(block(blocks.at(1), QStringLiteral("Block2")), 2, 0);
+    main->addWidget(block(blocks.at(2), QStringLiteral("Block3")), 1, 1);
+    main->addWidget(block(blocks.at(3), QStringLiteral("Block4")), 2, 1);
+    main->addWidget(block(blocks.at(4), QStringLiteral("Block5")), 3, 1);
+    main->addWidget(block(blocks.at(5), QStringLiteral("Block6")), 3, 0);
     m_attachments = new AttachmentPanel(this);
     m_attachments->setFilters(m_spec.pictureFilter, m_spec.videoFilter, m_spec.pictureFilterAfterVideo);
 

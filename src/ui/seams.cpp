@@ -35,6 +35,10 @@ public:
     {
         return QFileDialog::getOpenFileName(activeParent(), QString(), QString(), filter);
     }
+    QString chooseSaveFile(const QString &filter) override
+    {
+        return QFileDialog::getSaveFileName(activeParent(), QString(), QString(), filter);
+    }
     QString chooseFolder(const QString &title, const QString &start) override
     {
         return QFileDialog::getExistingDirectory(activeParent(), title, start,

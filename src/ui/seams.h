@@ -22,6 +22,8 @@ public:
     virtual bool ask(const QString &text) = 0;
     // Empty when cancelled.
     virtual QString chooseFile(const QString &filter) = 0;
+    // A file to write, such as a sheet saved as PDF; empty when cancelled.
+    virtual QString chooseSaveFile(const QString &filter) = 0;
     virtual QString chooseFolder(const QString &title, const QString &start) = 0;
     virtual std::optional<QFont> chooseFont(const QFont &font) = 0;
 };

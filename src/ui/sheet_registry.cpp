@@ -12,7 +12,11 @@ static QHash<QString, Preview> &registry()
 
 void registerSheet(const QString &name, Preview preview)
 {
-    registry().insert(name, std::move(preview));
+    // An empty preview takes the sheet away again.
+    if (preview)
+        registry().insert(name, std::move(preview));
+    else
+        registry().remove(name);
 }
 
 bool has(const QString &name)

@@ -18,6 +18,7 @@ public:
     QStringList messages;       // every text shown, informs and questions alike, in order
     QList<bool> answers;        // answers to questions, taken in order
     QStringList files, folders; // choices of the file and folder dialogs, taken in order ("" = cancel)
+    QStringList saveFiles;      // choices of the save-file dialog, taken in order ("" = cancel)
     std::optional<QFont> fontChoice;
     int unexpectedQuestions = 0; // questions asked when no answer was left (answered No)
 
@@ -36,6 +37,11 @@ public:
         lastFilter = filter;
         return files.isEmpty() ? QString() : files.takeFirst();
     }
+    QString chooseSaveFile(const QString &filter) override
+    {
+        lastSaveFilter = filter;
+        return saveFiles.isEmpty() ? QString() : saveFiles.takeFirst();
+    }
     QString chooseFolder(const QString &title, const QString &start) override
     {
         lastTitle = title;
@@ -43,7 +49,7 @@ public:
         return folders.isEmpty() ? QString() : folders.takeFirst();
     }
     std::optional<QFont> chooseFont(const QFont &) override { return fontChoice; }
-    QString lastFilter, lastTitle, lastStart;
+    QString lastFilter, lastSaveFilter, lastTitle, lastStart;
 };
 
 class ScriptedModal : public Modal {
