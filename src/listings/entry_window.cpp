@@ -58,6 +58,8 @@ QWidget *EntryWindow::control(const QString &column) const
 QString EntryWindow::textOf(const QString &column) const
 {
     QWidget *w = control(column);
+    if (auto *a = qobject_cast<AmountEdit *>(w))
+        return a->valueText();
     if (auto *e = qobject_cast<QLineEdit *>(w))
         return e->text();
     if (auto *c = qobject_cast<QComboBox *>(w))

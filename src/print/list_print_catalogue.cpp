@@ -74,7 +74,7 @@ QList<ListPrintColumn> columnsOf(const QJsonArray &a, const Widths &widths)
 }
 
 // A member's line: headers and fields side by side, one header per field ("A/B" is one field).
-QList<ListPrintColumn> memberLine(const QJsonObject &o, const QHash<QString, qreal> &widths, QString &error)
+QList<ListPrintColumn> memberLine(const QJsonObject &o, const Widths &widths, QString &error)
 {
     QList<ListPrintColumn> out;
     const QJsonArray headers = o.value(QLatin1String("headers")).toArray();

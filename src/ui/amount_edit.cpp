@@ -36,15 +36,21 @@ void AmountEdit::setValueText(const QString &stored)
     const QString t = stored.trimmed();
     bool ok = false;
     const double v = t.toDouble(&ok);
-    if (t.isEmpty() || (ok && v == 0)) {
-        setText(QString());
-        return;
-    }
-    if (ok && m_wholeDisplay) {
-        setText(QString::number(qint64(std::llround(v))));
-        return;
-    }
-    setText(t);
+    QString shown = t;
+    if (t.isEmpty() || (ok && v == 0))
+        shown.clear();
+    else if (ok && m_wholeDisplay)
+        shown = QString::number(qint64(std::llround(v)));
+    setText(shown);
+    m_stored = stored;
+    m_shown = shown;
+}
+
+QString AmountEdit::valueText() const
+{
+    if (text() == m_shown && !m_shown.isEmpty())
+        return m_stored;
+    return text();
 }
 
 void AmountEdit::showCalculator()

@@ -14,6 +14,9 @@ public:
     // Shows a stored number: "0" and "" show as empty; with `wholeDisplay` the value is shown
     // rounded to a whole number (format "0").
     void setValueText(const QString &stored);
+    // The value to store: the stored value as it was while the shown text is untouched (an area of
+    // 25.5 shows as 26 but is saved as 25.5), otherwise what the user typed.
+    QString valueText() const;
     void setWholeDisplay(bool on) { m_wholeDisplay = on; }
     bool wholeDisplay() const { return m_wholeDisplay; }
 
@@ -21,6 +24,8 @@ public:
 
 private:
     bool m_wholeDisplay = false;
+    QString m_stored; // the value last given to setValueText
+    QString m_shown;  // the text it was shown as
 };
 
 // The small calculator that drops down under an amount edit; "=" or OK puts the result back.

@@ -44,9 +44,8 @@ void applyByteLimit(QWidget *input, int bytes)
     QLineEdit *edit = lineEditOf(input);
     if (!edit)
         return;
-    // A character takes at least one byte, so the character limit is a safe outer bound; the byte
-    // rule itself is kept by trimming what the user typed or pasted.
-    edit->setMaxLength(bytes > 0 ? bytes : 32767);
+    // Only what the user types or pastes is held to the limit: a stored value that is longer (written
+    // by another program, or under an older limit) is shown whole and saved back unchanged.
     if (edit->property("cp949Hooked").toBool())
         return;
     edit->setProperty("cp949Hooked", true);

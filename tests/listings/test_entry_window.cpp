@@ -222,6 +222,26 @@ private slots:
         QCOMPARE(r[QStringLiteral("c2")], QStringLiteral("YES"));
     }
 
+    // What an edit shows is not what it stores: an area of 25.5 shows as 26 and a stored text longer
+    // than its input's limit shows whole; saving without touching them keeps both as they were.
+    void editKeepsExactAreasAndLongTexts()
+    {
+        execSql(QStringLiteral("insert into mamul_table (Id_seq, Obj_kind, Obj_kubun1, Add_city, Add_district, Add_town, Bld_nme, "
+                               "Bld_degree, Gnd_png, Gnd_area, Sales_amt, Estate_rep) values (9, '아파트', '매매', '서울', '강남구', "
+                               "'역삼동', '래미안', '101', 34, 25.5, 90000, '02-555-1234')"));
+        auto w = openWindow(QStringLiteral("TfmApt"), QStringLiteral("Edit"), 9);
+        QCOMPARE(w->findChild<QLineEdit *>(QStringLiteral("Gnd_area"))->text(), QStringLiteral("26"));
+        QCOMPARE(w->findChild<QLineEdit *>(QStringLiteral("Estate_rep"))->text(), QStringLiteral("02-555-1234"));
+        w->SaveClick();
+        QCOMPARE(sqlValue(QStringLiteral("select Gnd_area from mamul_table where Id_seq = 9")), QStringLiteral("25.5"));
+        QCOMPARE(sqlValue(QStringLiteral("select Estate_rep from mamul_table where Id_seq = 9")), QStringLiteral("02-555-1234"));
+        // A value the user types replaces it.
+        auto again = openWindow(QStringLiteral("TfmApt"), QStringLiteral("Edit"), 9);
+        again->findChild<QLineEdit *>(QStringLiteral("Gnd_area"))->setText(QStringLiteral("27"));
+        again->SaveClick();
+        QCOMPARE(sqlValue(QStringLiteral("select Gnd_area from mamul_table where Id_seq = 9")), QStringLiteral("27"));
+    }
+
     void saveAsNewAndDelete()
     {
         auto w = openWindow(QStringLiteral("TfmApt"), QStringLiteral("Append"));
