@@ -168,11 +168,14 @@ const EntryWindowSpec &KindChangeWindow::windowSpec()
 
 const QString &KindChangeWindow::updateStatement()
 {
+    // The move-in date and the other amounts are inputs of this window too: they are written with the
+    // rest, so what the user types there is not lost.
     static const QString sql = QStringLiteral(
         "update \"mamul_table.db\" set  Obj_kind = :Obj_kind, Obj_kubun1 = :Obj_kubun1, Obj_kubun2 = :Obj_kubun2, "
         "Obj_kubun3 = :Obj_kubun3, Add_city = :Add_city, Add_district = :Add_district, Add_town = :Add_town, "
         "Addr_number = :Addr_number, Bld_nme = :Bld_nme, Add_degree = :Add_degree, Bld_degree = :Bld_degree, "
-        "Bld_num = :Bld_num, Bld_layer = :Bld_layer, Bld_hi_layer = :Bld_hi_layer, Bld_lo_layer = :Bld_lo_layer, "
+        "Bld_num = :Bld_num, Move_to_date = :Move_to_date, Oth_amt = :Oth_amt, Bld_layer = :Bld_layer, Bld_hi_layer = "
+        ":Bld_hi_layer, Bld_lo_layer = :Bld_lo_layer, "
         "Gnd_png = :Gnd_png, Gnd_area = :Gnd_area, Room_num = :Room_num, Bath_num = :Bath_num, "
         "Living_num = :Living_num, Sales_amt = :Sales_amt, Premium_amt = :Premium_amt, "
         "Warrenty_amt = :Warrenty_amt, Monthly_amt = :Monthly_amt, Spec = :Spec, Open_title = :Open_title, "

@@ -235,7 +235,7 @@ private slots:
             {"Bld_hi_layer", "25"},
             {"Bld_lo_layer", "2"},
             {"Gnd_png", "34"},
-            {"Gnd_area", "26"},
+            {"Gnd_area", "25.5"}, // kept exactly; the input shows it rounded
             {"Room_num", "3"},
             {"Sales_amt", "85000"},
             {"Move_to_date", "즉시"},
@@ -249,6 +249,7 @@ private slots:
         };
         for (const auto &s : shown)
             QCOMPARE(w->textOf(s.first), s.second);
+        QCOMPARE(w->findChild<QLineEdit *>(QStringLiteral("Gnd_area"))->text(), QStringLiteral("26"));
         // Owner and tenant are masked at first.
         QCOMPARE(w->findChild<QLineEdit *>(QStringLiteral("Sales_person"))->echoMode(), QLineEdit::Password);
         QVERIFY(w->findChild<QCheckBox *>(QStringLiteral("VisibleRequest"))->isChecked());
@@ -285,6 +286,8 @@ private slots:
         w->setTextOf(QStringLiteral("Estate_rep"), QStringLiteral("02-0000000"));
         w->setTextOf(QStringLiteral("Lent_person"), QStringLiteral("박세입"));
         w->setTextOf(QStringLiteral("Insert_date"), QStringLiteral("2026-10-10"));
+        w->setTextOf(QStringLiteral("Move_to_date"), QStringLiteral("2027년 봄"));
+        w->setTextOf(QStringLiteral("Oth_amt"), QStringLiteral("관리비 별도"));
         w->SaveClick();
         QCOMPARE(env->dm->SavedFlag, QStringLiteral("YES"));
         QVERIFY(!w->isVisible()); // closed
@@ -301,6 +304,8 @@ private slots:
             {"Lent_person", "박세입"},
             {"Insert_date", "2026-10-10"},
             {"Update_date", "2026-12-09"},
+            {"Move_to_date", "2027년 봄"},
+            {"Oth_amt", "관리비 별도"},
             // Left as they were.
             {"C16", "셋째 줄"},
             {"c2", "YES"},
@@ -308,8 +313,6 @@ private slots:
             {"Move_into_amt", "30000"},
             {"Homepage", "http://x"},
             {"N1", "4.5"},
-            {"Move_to_date", "즉시"},
-            {"Oth_amt", "협의"},
         };
         for (const auto &s : stored)
             QCOMPARE(value(s.first, 1), s.second);
