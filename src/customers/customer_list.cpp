@@ -108,8 +108,10 @@ CustomerList::CustomerList(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TfmCustlist"));
     setWindowTitle(QStringLiteral("고객관리"));
-    setWindowState(windowState() | Qt::WindowMaximized);
     buildLayout();
+    // Restored (or without a window manager to maximise it) it still opens at a usable size.
+    resize(1000, 640);
+    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void CustomerList::buildLayout()
@@ -154,6 +156,7 @@ void CustomerList::buildLayout()
             input = relation;
         } else {
             input = new QLineEdit(panel);
+            input->setMinimumWidth(110);
         }
         register_(input, name);
         auto *label = new QLabel(labelled.at(i).second, panel);
@@ -197,6 +200,7 @@ void CustomerList::buildLayout()
     auto *extraLabel = new QLabel(QStringLiteral("검색항목"), panel);
     extraLabel->setBuddy(extraName);
     auto *extraValue = new QLineEdit(panel);
+    extraValue->setMinimumWidth(110);
     register_(extraValue, QStringLiteral("fd_value"));
     auto *valueLabel = new QLabel(QStringLiteral("검색어"), panel);
     valueLabel->setBuddy(extraValue);
@@ -230,31 +234,30 @@ void CustomerList::buildLayout()
     connect(find, &QToolButton::clicked, this, &CustomerList::sb_findClick);
     top->addWidget(find, 0, Qt::AlignTop);
 
-    // The commands, then the reset and relation buttons.
-    auto *commands = new QGridLayout;
-    commands->setSpacing(3);
     QPushButton *add = button(QStringLiteral("등 록"), QStringLiteral("ApartA"), panel);
     QPushButton *edit = button(QStringLiteral("수 정"), QStringLiteral("ApartM"), panel);
     QPushButton *del = button(QStringLiteral("삭 제"), QStringLiteral("ApartD"), panel);
     QPushButton *print = button(QStringLiteral("출 력"), QStringLiteral("ApartP"), panel);
     QPushButton *exit = button(QStringLiteral("종 료"), QStringLiteral("ExitCont"), panel);
-    int at = 0;
-    for (QPushButton *b : {add, edit, del, print, exit})
-        commands->addWidget(b, 0, at++);
+    // One bar under the search boxes: the commands, then the reset and relation buttons.
+    auto *bar = new QHBoxLayout;
+    bar->setSpacing(3);
+    for (QPushButton *b : {add, edit, del, print, exit}) {
+        b->setMinimumWidth(70);
+        bar->addWidget(b);
+    }
+    bar->addSpacing(16);
     QPushButton *all = button(QStringLiteral("전체"), QStringLiteral("BitBtn7"), panel);
     QPushButton *every = button(QStringLiteral("모두"), QStringLiteral("BitBtn8"), panel);
-    commands->addWidget(all, 1, 0);
-    commands->addWidget(every, 1, 1);
-    auto *quick = new QHBoxLayout;
-    quick->setSpacing(2);
+    bar->addWidget(all);
+    bar->addWidget(every);
     for (int i = 0; i < kRelations.size(); ++i) {
         QPushButton *b = button(kRelations.at(i), QStringLiteral("BitBtn%1").arg(i + 1), panel);
         const QString relation = kRelations.at(i);
         connect(b, &QPushButton::clicked, this, [this, relation] { relationClick(relation); });
-        quick->addWidget(b);
+        bar->addWidget(b);
     }
-    commands->addLayout(quick, 1, 2, 1, 3);
-    top->addLayout(commands);
+    bar->addStretch(1);
     connect(add, &QPushButton::clicked, this, &CustomerList::ApartAClick);
     connect(edit, &QPushButton::clicked, this, &CustomerList::ApartMClick);
     connect(del, &QPushButton::clicked, this, &CustomerList::ApartDClick);
@@ -267,6 +270,7 @@ void CustomerList::buildLayout()
             dbsortChange();
     });
     outer->addWidget(panel);
+    outer->addLayout(bar);
 
     m_grid = new QTableView(this);
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
