@@ -1,10 +1,10 @@
 // The listing lists on 100,000 listings: the time from pressing the search button until the grid
 // holds its first rows and the first row can be read, side by side with SQLite itself running the
 // same statement through a plain QSqlQuery and stepping through the rows the grid fetches first
-// (and, for comparison, the same forward-only, which keeps no row it has passed). The window may
-// cost at most half again what the plain query does; the program exits with 1 when a list costs
-// more.
-
+// (and, for comparison, the same forward-only, which keeps no row it has passed). Each iteration
+// runs all three in turn, so a machine busy with other work weighs on every side alike. The window
+// may cost at most half again what the plain query does; the program exits with 1 when a list
+// costs more.
 #include "bench_data.h"
 #include "browse/list_window.h"
 #include "browse/listing_model.h"
@@ -19,12 +19,11 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <algorithm>
+#include <array>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -75,37 +74,39 @@ ListWindow *windowFor(const Case &c)
     return w;
 }
 
-void BM_Window(benchmark::State &state, const Case &c)
+using Clock = std::chrono::steady_clock;
+
+// The search button, until the grid has rows and its first row reads. Returns the rows shown.
+int searchInWindow(ListWindow *w)
 {
-    ListWindow *w = windowFor(c);
-    if (!w) {
-        state.SkipWithError("no such window");
-        return;
-    }
-    int rows = 0;
-    for (auto _ : state) {
-        try {
-            w->SpeedButton1Click();
-        } catch (const DbError &e) {
-            state.SkipWithError(qPrintable(e.text()));
-            return;
-        }
-        rows = w->model()->rowCount();
-        if (rows == 0) {
-            state.SkipWithError("the list shows no rows");
-            return;
-        }
-        for (int col = 0; col < w->model()->columnCount(); ++col)
-            benchmark::DoNotOptimize(w->model()->data(w->model()->index(0, col), Qt::DisplayRole));
-    }
-    state.counters["rows"] = rows;
+    w->SpeedButton1Click();
+    const int rows = w->model()->rowCount();
+    for (int col = 0; rows > 0 && col < w->model()->columnCount(); ++col)
+        benchmark::DoNotOptimize(w->model()->data(w->model()->index(0, col), Qt::DisplayRole));
+    return rows;
 }
 
-// SQLite running the window's statement through a plain QSqlQuery, stepping the rows the grid
-// fetches first. `forwardOnly` drops the rows already stepped (the engine's bare cost); without it
-// QtSql keeps them for scrolling back, as the list's own query must for the entry window's
-// navigator.
-void BM_Sqlite(benchmark::State &state, const Case &c, bool forwardOnly)
+// The same statement through a plain QSqlQuery, stepping the rows the grid fetches first.
+// `forwardOnly` drops every row once stepped (the engine's bare cost); without it QtSql keeps them
+// for scrolling back, as the list's own query must for the entry window's navigator.
+int searchInEngine(const QString &sql, bool forwardOnly, QString *error)
+{
+    QSqlQuery q(database::connection());
+    q.setForwardOnly(forwardOnly);
+    if (!q.exec(sql)) {
+        *error = q.lastError().text();
+        return 0;
+    }
+    int rows = 0;
+    while (rows < ListingModel::kBatch && q.next()) {
+        benchmark::DoNotOptimize(q.value(0));
+        ++rows;
+    }
+    return rows;
+}
+
+// The benchmark's own time is the window's; the counters give the three sides' mean times.
+void BM_List(benchmark::State &state, const Case &c)
 {
     ListWindow *w = windowFor(c);
     if (!w) {
@@ -113,29 +114,45 @@ void BM_Sqlite(benchmark::State &state, const Case &c, bool forwardOnly)
         return;
     }
     const QString sql = database::translate(w->statement());
-    int rows = 0;
+    double seconds[3] = {0, 0, 0}; // window, plain query, forward-only query
+    int rows[3] = {0, 0, 0};
+    QString error;
     for (auto _ : state) {
-        QSqlQuery q(database::connection());
-        q.setForwardOnly(forwardOnly);
-        if (!q.exec(sql)) {
-            state.SkipWithError(qPrintable(q.lastError().text()));
+        for (int k = 0; k < 3; ++k) {
+            const int side = (k + int(state.iterations())) % 3; // each side leads in turn
+            const Clock::time_point start = Clock::now();
+            try {
+                rows[side] = side == 0 ? searchInWindow(w) : searchInEngine(sql, side == 2, &error);
+            } catch (const DbError &e) {
+                error = e.text();
+            }
+            const double took = std::chrono::duration<double>(Clock::now() - start).count();
+            seconds[side] += took;
+            if (side == 0)
+                state.SetIterationTime(took);
+        }
+        if (!error.isEmpty()) {
+            state.SkipWithError(qPrintable(error));
             return;
         }
-        rows = 0;
-        while (rows < ListingModel::kBatch && q.next()) {
-            benchmark::DoNotOptimize(q.value(0));
-            ++rows;
-        }
     }
-    state.counters["rows"] = rows;
+    if (rows[0] == 0 || rows[0] != rows[1] || rows[1] != rows[2]) {
+        state.SkipWithError("the window and the engine do not find the same first rows");
+        return;
+    }
+    const double n = double(state.iterations());
+    state.counters["window_ms"] = seconds[0] / n * 1000.0;
+    state.counters["query_ms"] = seconds[1] / n * 1000.0;
+    state.counters["fwd_ms"] = seconds[2] / n * 1000.0;
+    state.counters["rows"] = rows[0];
 }
 
-// Prints as usual and keeps the median time of every benchmark by its name (the machine may be busy
-// with other work; the median of several repetitions shrugs that off).
+// Prints as usual and keeps the median counters of every list (the median of several repetitions
+// shrugs off a moment when the machine was busy).
 class PairReporter : public benchmark::ConsoleReporter {
 public:
     PairReporter() : ConsoleReporter(OO_Tabular) {}
-    QMap<QString, double> ms;
+    QMap<QString, std::array<double, 3>> ms; // window, plain query, forward-only query
     QStringList errors;
     void ReportRuns(const std::vector<Run> &runs) override
     {
@@ -148,7 +165,11 @@ public:
             }
             if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median")
                 continue;
-            ms[name] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1000.0;
+            auto counter = [&run](const char *key) {
+                auto it = run.counters.find(key);
+                return it == run.counters.end() ? -1.0 : double(it->second);
+            };
+            ms[name] = {counter("window_ms"), counter("query_ms"), counter("fwd_ms")};
         }
     }
 };
@@ -159,17 +180,8 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // The repetitions of window and engine runs take turns in random order, so that a machine busy
-    // with other work weighs on both sides alike.
-    std::vector<char *> args(argv, argv + argc);
-    static char interleave[] = "--benchmark_enable_random_interleaving=true";
-    if (std::none_of(args.begin(), args.end(), [](const char *a) {
-            return std::strncmp(a, interleave, std::strlen("--benchmark_enable_random_interleaving")) == 0;
-        }))
-        args.insert(args.begin() + 1, interleave);
-    int count = int(args.size());
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
 
     QTemporaryDir home;
@@ -187,15 +199,11 @@ int main(int argc, char *argv[])
             std::printf("%s: not built into this program, skipped\n", qPrintable(c.window));
             continue;
         }
-        auto add = [&c](const QString &side, auto &&run) {
-            benchmark::RegisterBenchmark(qPrintable(side + c.label), run)
-                ->Unit(benchmark::kMillisecond)
-                ->Repetitions(kRepetitions)
-                ->ReportAggregatesOnly(true);
-        };
-        add(QStringLiteral("window/"), [&c](benchmark::State &st) { BM_Window(st, c); });
-        add(QStringLiteral("sqlite/"), [&c](benchmark::State &st) { BM_Sqlite(st, c, false); });
-        add(QStringLiteral("sqlite-fwd/"), [&c](benchmark::State &st) { BM_Sqlite(st, c, true); });
+        benchmark::RegisterBenchmark(qPrintable(c.label), [&c](benchmark::State &st) { BM_List(st, c); })
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(kRepetitions)
+            ->ReportAggregatesOnly(true);
     }
     PairReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
@@ -205,9 +213,9 @@ int main(int argc, char *argv[])
     // Held to the limit against the plain query; the forward-only one shows the engine's bare cost.
     std::printf("\n%-20s %9s %9s %6s %11s %6s\n", "list", "window", "QSqlQuery", "ratio", "forward-only", "ratio");
     for (const Case &c : cases()) {
-        const double window = reporter.ms.value(QStringLiteral("window/") + c.label, -1);
-        const double plain = reporter.ms.value(QStringLiteral("sqlite/") + c.label, -1);
-        const double bare = reporter.ms.value(QStringLiteral("sqlite-fwd/") + c.label, -1);
+        if (!reporter.ms.contains(c.label))
+            continue;
+        const auto [window, plain, bare] = reporter.ms.value(c.label);
         if (window <= 0 || plain <= 0 || bare <= 0)
             continue;
         const double ratio = window / plain;

@@ -12,8 +12,8 @@ namespace customerlist {
 
 namespace {
 
-// The design, in pixels of the 1047-pixel-wide landscape page inside its margins.
-constexpr qreal kWidth = 1047;
+// The design, in pixels of the landscape page inside its margins (277 mm, a hair under 1047 pixels).
+constexpr qreal kWidth = 1046;
 constexpr qreal kTitleHeight = 60;
 
 FontSpec arial(qreal pixels, bool bold = false)
