@@ -8,6 +8,7 @@
 #include "listings/kind_flags.h"
 #include "ui/date_edit.h"
 #include "ui/fonts.h"
+#include "ui/input_text.h"
 #include "ui/key_navigation.h"
 #include "ui/seams.h"
 #include "ui/sheet_registry.h"
@@ -339,21 +340,12 @@ void ListWindow::buildLayout()
 
 QString ListWindow::textOf(const QString &name) const
 {
-    QWidget *w = control(name);
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        return e->text();
-    if (auto *c = qobject_cast<QComboBox *>(w))
-        return c->currentText();
-    return QString();
+    return inputs::text(control(name));
 }
 
 void ListWindow::setTextOf(const QString &name, const QString &text)
 {
-    QWidget *w = control(name);
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        e->setText(text);
-    else if (auto *c = qobject_cast<QComboBox *>(w))
-        c->setEditText(text);
+    inputs::setText(control(name), text);
 }
 
 static ListSettings settingsOf(const Tdm *dm)

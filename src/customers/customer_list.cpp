@@ -3,6 +3,7 @@
 #include "customers/customer_model.h"
 #include "data/data_module.h"
 #include "data/schema.h"
+#include "ui/input_text.h"
 #include "ui/key_navigation.h"
 #include "ui/seams.h"
 #include "ui/sheet_registry.h"
@@ -300,21 +301,12 @@ void CustomerList::buildLayout()
 
 QString CustomerList::textOf(const QString &name) const
 {
-    QWidget *w = control(name);
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        return e->text();
-    if (auto *c = qobject_cast<QComboBox *>(w))
-        return c->currentText();
-    return QString();
+    return inputs::text(control(name));
 }
 
 void CustomerList::setTextOf(const QString &name, const QString &text)
 {
-    QWidget *w = control(name);
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        e->setText(text);
-    else if (auto *c = qobject_cast<QComboBox *>(w))
-        c->setEditText(text);
+    inputs::setText(control(name), text);
 }
 
 int CustomerList::currentRow() const

@@ -10,6 +10,7 @@
 #include "listings/picture_view.h"
 #include "ui/amount_edit.h"
 #include "ui/date_edit.h"
+#include "ui/input_text.h"
 #include "ui/seams.h"
 #include "ui/sheet_registry.h"
 #include "ui/window_registry.h"
@@ -57,36 +58,12 @@ QWidget *EntryWindow::control(const QString &column) const
 
 QString EntryWindow::textOf(const QString &column) const
 {
-    QWidget *w = control(column);
-    if (auto *a = qobject_cast<AmountEdit *>(w))
-        return a->valueText();
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        return e->text();
-    if (auto *c = qobject_cast<QComboBox *>(w))
-        return c->currentText();
-    if (auto *m = qobject_cast<QPlainTextEdit *>(w))
-        return m->toPlainText();
-    if (auto *b = qobject_cast<QCheckBox *>(w))
-        return b->isChecked() ? QStringLiteral("YES") : QStringLiteral("NO");
-    return QString();
+    return inputs::text(control(column));
 }
 
 void EntryWindow::setTextOf(const QString &column, const QString &text)
 {
-    QWidget *w = control(column);
-    if (auto *a = qobject_cast<AmountEdit *>(w))
-        a->setValueText(text);
-    else if (auto *e = qobject_cast<QLineEdit *>(w))
-        e->setText(text);
-    else if (auto *c = qobject_cast<QComboBox *>(w)) {
-        if (c->isEditable())
-            c->setEditText(text);
-        else
-            c->setCurrentIndex(c->findText(text));
-    } else if (auto *m = qobject_cast<QPlainTextEdit *>(w))
-        m->setPlainText(text);
-    else if (auto *b = qobject_cast<QCheckBox *>(w))
-        b->setChecked(text == QLatin1String("YES"));
+    inputs::setText(control(column), text);
 }
 
 QString EntryWindow::PicFile(int slot) const
