@@ -233,23 +233,7 @@ void CustomerWindow::PrintClick()
 void CustomerWindow::navigate(int where)
 {
     SqlQuery &q = dataModule()->qry_cust;
-    if (!q.isOpen())
-        return;
-    switch (where) {
-    case 0:
-        q.first();
-        break;
-    case 1:
-        q.prior();
-        break;
-    case 2:
-        q.next();
-        break;
-    default:
-        q.last();
-        break;
-    }
-    if (q.recNo() < 0)
+    if (!q.navigate(where))
         return;
     CustNum = q.fieldByName(QStringLiteral("Num")).asString();
     FormShow();

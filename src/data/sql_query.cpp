@@ -200,6 +200,27 @@ void SqlQuery::last()
         moveTo(count - 1);
 }
 
+bool SqlQuery::navigate(int button)
+{
+    if (!m_open)
+        return false;
+    switch (button) {
+    case 0:
+        first();
+        break;
+    case 1:
+        prior();
+        break;
+    case 2:
+        next();
+        break;
+    default:
+        last();
+        break;
+    }
+    return m_row >= 0;
+}
+
 bool SqlQuery::moveTo(int row)
 {
     if (!m_open || row < 0 || !m_query.seek(row))

@@ -56,6 +56,8 @@ public:
     void next();
     void prior();
     void last();
+    // A record navigator's button: 0 first, 1 prior, 2 next, 3 last. False when there is no row.
+    bool navigate(int button);
     bool eof() const { return m_eof; }
     int recNo() const { return m_row; } // 0-based; -1 when there is no current row
     bool moveTo(int row);

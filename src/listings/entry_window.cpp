@@ -472,23 +472,7 @@ void EntryWindow::InfoPrintClick()
 void EntryWindow::navigate(int where)
 {
     SqlQuery &q = dataModule()->qry_mamul;
-    if (!q.isOpen())
-        return;
-    switch (where) {
-    case 0:
-        q.first();
-        break;
-    case 1:
-        q.prior();
-        break;
-    case 2:
-        q.next();
-        break;
-    default:
-        q.last();
-        break;
-    }
-    if (q.recNo() < 0)
+    if (!q.navigate(where))
         return;
     IdSeq = q.fieldByName(QStringLiteral("Id_seq")).asInteger();
     if (!m_spec.setsSavedFlagOnShow && m_spec.name != QLatin1String("TfmAptLent"))
