@@ -243,6 +243,10 @@ void ListWindow::buildLayout()
         if (f.type == QLatin1String("district") || f.type == QLatin1String("town")) {
             if (address) {
                 QComboBox *c = combo(f.control, {}, f.initial, this);
+                // These boxes stand beside the province box under its one label; name them for
+                // screen readers.
+                c->setAccessibleName(f.type == QLatin1String("district") ? QStringLiteral("시/군/구")
+                                                                        : QStringLiteral("읍/면/동"));
                 address->addWidget(c, 1);
                 continue;
             }
