@@ -87,11 +87,6 @@ void EntryWindow::showEvent(QShowEvent *event)
 
 // ---- showing ----
 
-void EntryWindow::fillAddressLists(bool keepText)
-{
-    Q_UNUSED(keepText);
-}
-
 void EntryWindow::onCityChanged()
 {
     Tdm *dm = dataModule();
@@ -210,11 +205,9 @@ void EntryWindow::FormShow()
         }
         m_filling = false;
         clearInputs();
-        const QString firstCount = m_spec.isLease() ? QStringLiteral("0") : QStringLiteral("1");
         for (const char *c : {"Room_num", "Living_num", "Bath_num"})
             if (auto *combo = qobject_cast<QComboBox *>(control(QString::fromLatin1(c))))
                 combo->setEditText(QStringLiteral("1"));
-        Q_UNUSED(firstCount);
         setTextOf(QStringLiteral("Obj_state"), QStringLiteral("일반"));
         setTextOf(QStringLiteral("Estate_nme"), dm->OfficeName);
         setTextOf(QStringLiteral("Estate_rep"), dm->OfficeMainPhone);

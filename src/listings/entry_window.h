@@ -75,7 +75,6 @@ private:
     void buildLayout();
     QWidget *createInput(const InputSpec &in, QWidget *parent);
     QWidget *buildGroup(const QString &group, QWidget *parent);
-    void fillAddressLists(bool keepText);
     void onCityChanged();
     void onDistrictChanged();
     void clearInputs();
