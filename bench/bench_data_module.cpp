@@ -8,8 +8,10 @@
 #include "data/database.h"
 #include "data/listing_record.h"
 
+#include "bench_limit.h"
 #include <QCoreApplication>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <memory>
@@ -56,29 +58,6 @@ BENCHMARK(BM_NextListingId)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadListing)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_InsertNewListing)->Unit(benchmark::kMicrosecond);
 
-// Prints as usual and remembers every run slower than the limit.
-class LimitReporter : public benchmark::ConsoleReporter {
-public:
-    LimitReporter() : ConsoleReporter(OO_Tabular) {}
-    QStringList overLimit;
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            if (run.error_occurred) {
-                overLimit << QString::fromStdString(run.benchmark_name() + ": " + run.error_message);
-                continue;
-            }
-            // Spread statistics (standard deviation, variation) are not times to hold to the limit.
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "mean" && run.aggregate_name != "median")
-                continue;
-            const double ms = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1000.0;
-            if (ms >= kLimitMs)
-                overLimit << QStringLiteral("%1: %2 ms").arg(QString::fromStdString(run.benchmark_name())).arg(ms);
-        }
-    }
-};
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -97,7 +76,7 @@ int main(int argc, char *argv[])
     setDataModule(dm.get());
     g_dm = dm.get();
 
-    LimitReporter reporter;
+    LimitReporter reporter(kLimitMs);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 

@@ -10,12 +10,14 @@
 #include "print/picture_sheet.h"
 #include "print/sheet_renderer.h"
 
+#include "bench_limit.h"
 #include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <memory>
@@ -99,28 +101,6 @@ BENCHMARK(BM_DetailSheetLayout)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DetailSheetToPdf)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PictureSheetToPdf)->Unit(benchmark::kMillisecond);
 
-// Prints as usual and remembers every run slower than the limit.
-class LimitReporter : public benchmark::ConsoleReporter {
-public:
-    LimitReporter() : ConsoleReporter(OO_Tabular) {}
-    QStringList overLimit;
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            if (run.error_occurred) {
-                overLimit << QString::fromStdString(run.benchmark_name() + ": " + run.error_message);
-                continue;
-            }
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "mean" && run.aggregate_name != "median")
-                continue;
-            const double ms = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1000.0;
-            if (ms >= kLimitMs)
-                overLimit << QStringLiteral("%1: %2 ms").arg(QString::fromStdString(run.benchmark_name())).arg(ms);
-        }
-    }
-};
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -154,7 +134,7 @@ int main(int argc, char *argv[])
     dm->qry_prt_mamul.setInteger(QStringLiteral("Id_seq"), 1);
     dm->qry_prt_mamul.open();
 
-    LimitReporter reporter;
+    LimitReporter reporter(kLimitMs);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 

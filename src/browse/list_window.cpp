@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/input_text.h"
 #include "ui/key_navigation.h"
+#include "ui/read_only_grid.h"
 #include "ui/seams.h"
 #include "ui/sheet_registry.h"
 #include "ui/window_registry.h"
@@ -246,7 +247,7 @@ void ListWindow::buildLayout()
                 // These boxes stand beside the province box under its one label; name them for
                 // screen readers.
                 c->setAccessibleName(f.type == QLatin1String("district") ? QStringLiteral("시/군/구")
-                                                                        : QStringLiteral("읍/면/동"));
+                                                                         : QStringLiteral("읍/면/동"));
                 address->addWidget(c, 1);
                 continue;
             }
@@ -312,14 +313,8 @@ void ListWindow::buildLayout()
         stateColors.insert(it.key(), QColor(it.value()));
     m_model->setStateColors(stateColors);
     m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setAlternatingRowColors(false);
+    grids::setUpReadOnly(m_grid);
     m_grid->verticalHeader()->setDefaultSectionSize(22);
-    m_grid->verticalHeader()->setFixedWidth(14);
-    m_grid->horizontalHeader()->setSectionsClickable(true);
-    m_grid->horizontalHeader()->setHighlightSections(false);
     // The column widths were drawn for a grid font with narrower digits than ours; the style's text
     // margins would cut off a unit number, a phone number or a short title, so they shrink to one
     // pixel. Titles stand on the left unless centred, so one that is still too long loses its end.
@@ -331,10 +326,6 @@ void ListWindow::buildLayout()
     m_grid->setAccessibleName(m_spec.caption);
     for (int i = 0; i < m_spec.columns.size(); ++i)
         m_grid->setColumnWidth(i, m_spec.columns.at(i).width);
-    QPalette pal = m_grid->palette();
-    pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
-    pal.setColor(QPalette::Inactive, QPalette::HighlightedText, pal.color(QPalette::Active, QPalette::HighlightedText));
-    m_grid->setPalette(pal);
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this, &ListWindow::DBGrid1TitleClick);
     connect(m_grid, &QTableView::doubleClicked, this, [this] { ApartMClick(); });
     outer->addWidget(m_grid, 1);

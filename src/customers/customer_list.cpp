@@ -5,6 +5,7 @@
 #include "data/schema.h"
 #include "ui/input_text.h"
 #include "ui/key_navigation.h"
+#include "ui/read_only_grid.h"
 #include "ui/seams.h"
 #include "ui/sheet_registry.h"
 #include "ui/window_registry.h"
@@ -278,12 +279,7 @@ void CustomerList::buildLayout()
     m_grid->setAccessibleName(QStringLiteral("고객관리"));
     m_model = new CustomerModel(&dataModule()->qry_cust, gridColumns(), this);
     m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->verticalHeader()->setFixedWidth(14);
-    m_grid->horizontalHeader()->setSectionsClickable(true);
-    m_grid->horizontalHeader()->setHighlightSections(false);
+    grids::setUpReadOnly(m_grid);
     for (int i = 0; i < m_model->columnCount(); ++i)
         if (m_model->column(i).width > 0)
             m_grid->setColumnWidth(i, m_model->column(i).width);

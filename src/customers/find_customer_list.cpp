@@ -2,6 +2,7 @@
 
 #include "customers/customer_model.h"
 #include "data/data_module.h"
+#include "ui/read_only_grid.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -33,10 +34,7 @@ FindCustomerList::FindCustomerList(QWidget *parent)
                                 },
                                 this);
     m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->verticalHeader()->setFixedWidth(14);
+    grids::setUpReadOnly(m_grid);
     for (int i = 0; i < m_model->columnCount(); ++i)
         m_grid->setColumnWidth(i, m_model->column(i).width);
     connect(m_grid, &QTableView::doubleClicked, this,

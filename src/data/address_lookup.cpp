@@ -2,6 +2,7 @@
 
 #include "data/data_module.h"
 #include "ui/fonts.h"
+#include "ui/read_only_grid.h"
 #include "ui/window_registry.h"
 
 #include <QAbstractTableModel>
@@ -101,10 +102,7 @@ AddressLookup::AddressLookup(QWidget *parent)
     m_grid->setAccessibleName(QStringLiteral("주소조회"));
     m_model = new ZipRowsModel(&dataModule()->qry_zip, this);
     m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->verticalHeader()->setFixedWidth(14);
+    grids::setUpReadOnly(m_grid);
     m_grid->setColumnWidth(1, 300);
     m_grid->installEventFilter(this);
     outer->addWidget(m_grid, 1);
